@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs everything a fresh Debian 12 machine lacks to build and test the bar.
+# Idempotent: packages already present are not fetched again.
+set -euo pipefail
+
+packages=(
+  g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make g++ googletest
+  wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick locales fonts-ipafont-gothic
+  python3 clang
+)
+
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+  as_root apt-get update -q
+  DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  as_root sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen
+fi

@@ -1,0 +1,144 @@
+#include "placement/appbar.h"
+
+#include "placement/geometry.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+
+static_assert(sizeof(APPBARDATA) == 36, "the shell expects the 32-bit app-bar record");
+
+static APPBARDATA AppBar;
+static int TaskbarHeight;
+static AppBarObserver Observer;
+RECT ShownRect;
+RECT HiddenRect;
+
+void ObserveAppBarMessages(AppBarObserver observer)
+{
+    Observer = observer;
+}
+
+static UINT_PTR SendToShell(DWORD message, APPBARDATA *data)
+{
+    const UINT_PTR result = SHAppBarMessage(message, data);
+    if (Observer)
+        Observer(message, *data);
+    return result;
+}
+
+static Rect ToRect(const RECT &r)
+{
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+static RECT ToRECT(const Rect &r)
+{
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+static void MoveBar(const RECT &r)
+{
+    MoveWindow(BarWindow, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+static HWND TopBand()
+{
+    return TopMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
+}
+
+void RegisterAppBar()
+{
+    AppBar.cbSize = sizeof AppBar;
+    AppBar.hWnd = BarWindow;
+    AppBar.uCallbackMessage = UM_APPBAR_NOTIFY;
+    if (HideMode == 0) {
+        SendToShell(ABM_NEW, &AppBar);
+    } else {
+        SendToShell(ABM_GETTASKBARPOS, &AppBar);
+        TaskbarHeight = AppBar.rc.bottom - AppBar.rc.top;
+    }
+    PositionAppBar(AppBarMode);
+}
+
+void RemoveAppBar()
+{
+    if (HideMode == 0)
+        SendToShell(ABM_REMOVE, &AppBar);
+}
+
+// The shell does not manage a floating bar; a notification that still reaches it turns it.
+static void TurnFloatingBar()
+{
+    RECT r;
+    GetWindowRect(BarWindow, &r);
+    MoveBar(ToRECT(SwapSides(ToRect(r))));
+}
+
+static void RecordAutoHideRects(int edge)
+{
+    GetWindowRect(BarWindow, &ShownRect);
+    HiddenRect = ToRECT(HiddenStrip(ToRect(ShownRect), edge));
+}
+
+void PositionAppBar(int edge)
+{
+    if (FloatMode != 0) {
+        if (IsDockEdge(edge))
+            TurnFloatingBar();
+        return;
+    }
+    AppBar.uEdge = edge;
+    SetRect(&AppBar.rc, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    SendToShell(ABM_QUERYPOS, &AppBar);
+    AppBar.rc = ToRECT(CutToThickness(ToRect(AppBar.rc), edge));
+    SendToShell(ABM_SETPOS, &AppBar);
+    if (HideMode == 0) {
+        MoveBar(AppBar.rc);
+        return;
+    }
+    RECT shown = AppBar.rc;
+    shown.bottom = shown.top + AutoHideHeight(ToRect(AppBar.rc), edge, TaskbarHeight);
+    MoveBar(shown);
+    RecordAutoHideRects(edge);
+}
+
+void EnterDockedStyle()
+{
+    const LONG style = GetWindowLongA(BarWindow, GWL_STYLE);
+    SetWindowLongA(BarWindow, GWL_STYLE, (style & ~(WS_DLGFRAME | WS_THICKFRAME)) | WS_BORDER | WS_SYSMENU);
+    SetWindowPos(BarWindow, HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
+    RegisterAppBar();
+    SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void ApplyTopMode()
+{
+    SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void SwitchHideMode(int previousHideMode)
+{
+    const int current = HideMode;
+    HideMode = previousHideMode;
+    RemoveAppBar();
+    HideMode = current;
+    RegisterAppBar();
+}
+
+int QueryTaskbarMargin()
+{
+    if (FloatMode != 0)
+        return TaskbarMargin(true, false);
+    APPBARDATA taskbar = {};
+    taskbar.cbSize = sizeof taskbar;
+    taskbar.hWnd = FindWindowA("Shell_TrayWnd", nullptr);
+    const UINT_PTR state = SendToShell(ABM_GETSTATE, &taskbar);
+    return TaskbarMargin(false, (state & ABS_AUTOHIDE) != 0);
+}
+
+void HandleAppBarNotify(WPARAM code)
+{
+    if (code == ABN_POSCHANGED)
+        PositionAppBar(AppBarMode);
+}

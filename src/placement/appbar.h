@@ -1,0 +1,28 @@
+// The docked bar as an application desktop toolbar: registration with the shell, positioning
+// on its edge, the docked window style, the topmost band and the taskbar's state.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+void RegisterAppBar();
+void RemoveAppBar();
+void PositionAppBar(int edge);
+void EnterDockedStyle();
+void ApplyTopMode();
+void SwitchHideMode(int previousHideMode);
+int QueryTaskbarMargin();
+
+// The shell's notification (UM_APPBAR_NOTIFY): the bar takes its place again when the layout of
+// the screen edges changed.
+void HandleAppBarNotify(WPARAM code);
+
+// Recorded at every positioning in auto-hide mode: the full docked rectangle and its strip on
+// the screen edge.
+extern RECT ShownRect;
+extern RECT HiddenRect;
+
+// Every request to the shell's app-bar service passes here; an observer, when set, sees each
+// request right after the shell answered it.
+typedef void (*AppBarObserver)(DWORD message, const APPBARDATA &data);
+void ObserveAppBarMessages(AppBarObserver observer);

@@ -1,0 +1,5 @@
+// Auto-hide: the bar's timer that watches the cursor.
+#pragma once
+
+void StartAutoHideTimer();
+void StopAutoHideTimer();

@@ -1,0 +1,88 @@
+#include "placement/geometry.h"
+
+bool IsDockEdge(int edge)
+{
+    return edge >= kEdgeLeft && edge <= kEdgeBottom;
+}
+
+bool IsVerticalEdge(int edge)
+{
+    return edge == kEdgeLeft || edge == kEdgeRight;
+}
+
+Rect CutToThickness(Rect r, int edge)
+{
+    switch (edge) {
+    case kEdgeLeft:
+        r.right = r.left + kDockedThickness;
+        break;
+    case kEdgeTop:
+        r.bottom = r.top + kDockedThickness;
+        break;
+    case kEdgeRight:
+        r.left = r.right - kDockedThickness;
+        break;
+    case kEdgeBottom:
+        r.top = r.bottom - kDockedThickness;
+        break;
+    }
+    return r;
+}
+
+int AutoHideHeight(Rect granted, int edge, int taskbarHeight)
+{
+    const int height = granted.bottom - granted.top;
+    if (!IsVerticalEdge(edge) || taskbarHeight * 2 >= height)
+        return height;
+    return height - taskbarHeight + kAutoHideHeightAddend;
+}
+
+Rect HiddenStrip(Rect r, int edge)
+{
+    switch (edge) {
+    case kEdgeLeft:
+        r.right = r.left + kHiddenStripWidth;
+        break;
+    case kEdgeTop:
+        r.bottom = r.top + kHiddenStripWidth;
+        break;
+    case kEdgeRight:
+        r.left = r.right - kHiddenStripWidth;
+        break;
+    case kEdgeBottom:
+        r.top = r.bottom - kHiddenStripWidth;
+        break;
+    }
+    return r;
+}
+
+Size FloatingSize(int width, int height, int edge)
+{
+    if (width != 0 && height != 0)
+        return Size{width, height};
+    const bool horizontal = edge == kEdgeTop || edge == kEdgeBottom;
+    return horizontal ? Size{kFloatingLength, kFloatingHeight} : Size{kFloatingWidth, kFloatingLength};
+}
+
+// Window rectangles come from the system and stay far from the limits of int; the wrap-around
+// sum only keeps arithmetic on them defined.
+static int Sum(int a, int b)
+{
+    return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
+}
+
+static int Difference(int a, int b)
+{
+    return static_cast<int>(static_cast<unsigned>(a) - static_cast<unsigned>(b));
+}
+
+Rect SwapSides(Rect r)
+{
+    return Rect{r.left, r.top, Sum(r.left, Difference(r.bottom, r.top)),
+                Sum(r.top, Difference(r.right, r.left))};
+}
+
+int TaskbarMargin(bool floating, bool taskbarAutoHides)
+{
+    return !floating && taskbarAutoHides ? kTaskbarMarginHidden : kTaskbarMarginShown;
+}

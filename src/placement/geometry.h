@@ -1,0 +1,53 @@
+// Placement arithmetic: dock edges, the docked strip, the auto-hide strip and the floating
+// rectangle. Pure functions over screen rectangles (right and bottom exclusive).
+#pragma once
+
+struct Rect {
+    int left, top, right, bottom;
+};
+
+inline bool operator==(const Rect &a, const Rect &b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Dock edges carry the shell's codes; 0 and 2 also mean a vertical floating bar.
+enum DockEdge { kEdgeLeft = 0, kEdgeTop = 1, kEdgeRight = 2, kEdgeBottom = 3 };
+
+const int kDockedThickness = 29;
+const int kAutoHideHeightAddend = 2;
+const int kHiddenStripWidth = 2;
+const int kFloatingWidth = 34;      // a vertical floating bar
+const int kFloatingHeight = 51;     // a horizontal floating bar
+const int kFloatingLength = 300;    // when no floating size is stored
+const int kTaskbarMarginHidden = 30;
+const int kTaskbarMarginShown = 4;
+
+bool IsDockEdge(int edge);
+bool IsVerticalEdge(int edge);
+
+// The granted rectangle cut to the docked thickness, keeping the side on the screen edge.
+Rect CutToThickness(Rect granted, int edge);
+
+// Height of a bar in auto-hide mode. A vertical bar leaves room for the shell's taskbar, unless
+// that taskbar is at least half as tall as the bar's strip: then it stands on a side edge and
+// takes nothing from the bar's length.
+int AutoHideHeight(Rect granted, int edge, int taskbarHeight);
+
+// The strip of the shown rectangle, kHiddenStripWidth across, that lies on the screen edge.
+Rect HiddenStrip(Rect shown, int edge);
+
+struct Size {
+    int width, height;
+};
+
+// The floating bar's size from the stored one; a stored size with a 0 side gives way to the
+// default shape of the bar's orientation.
+Size FloatingSize(int width, int height, int edge);
+
+// A rectangle of the same top-left corner with width and height exchanged.
+Rect SwapSides(Rect r);
+
+// End margin of a vertical panel: room for the taskbar's pop-up while docked beside an
+// auto-hiding taskbar.
+int TaskbarMargin(bool floating, bool taskbarAutoHides);

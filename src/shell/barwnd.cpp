@@ -1,0 +1,151 @@
+#include "shell/barwnd.h"
+
+#include <commctrl.h>
+
+#include "panel/strips.h"
+#include "placement/appbar.h"
+#include "placement/autohide.h"
+#include "placement/floating.h"
+#include "placement/geometry.h"
+#include "res/resource.h"
+#include "store/registry.h"
+#include "store/settings.h"
+#include "text/codepage.h"
+
+HINSTANCE Instance;
+HWND BarWindow;
+HWND CommandStrip;
+HWND GripStrip;
+HWND ButtonPanel;
+LONG FloatingStyle;
+
+// Programs started from a system folder (Windows' own startup, say) cannot tell where they
+// live; the folder stored by an earlier start from the real place is taken then.
+static const char kSystemFolderMark[] = ":\\win";
+
+static bool ReadCurrentDirectory(char *folder)
+{
+    folder[0] = '\0';
+    const DWORD length = GetCurrentDirectoryA(kProgramFolderSize - 1, folder);
+    return length > 0 && length < kProgramFolderSize - 1;
+}
+
+void ResolveProgramFolder()
+{
+    if (!ReadCurrentDirectory(ProgramFolder)) {
+        ProgramFolder[0] = '\0';
+        ReadString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder,
+                   kProgramFolderSize - 1);
+        return;
+    }
+    LowerCaseSingleBytes(ProgramFolder, ActiveLeadBytes());
+    if (FindSubstring(ProgramFolder, kSystemFolderMark, ActiveLeadBytes()))
+        ReadString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder,
+                   kProgramFolderSize - 1);
+    else
+        WriteString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder);
+}
+
+static int ReadDockEdge()
+{
+    const int edge = ReadSetting(kAppBarMode);
+    return IsDockEdge(edge) ? edge : kAppBarMode.fallback;
+}
+
+static void ReadBehaviourSettings()
+{
+    HideTime = ReadSetting(kHideTime);
+    TimerSound = ReadSetting(kTimerSound);
+    HideMode = ReadSetting(kHideMode);
+    TopMode = ReadSetting(kTopMode);
+}
+
+// A floating flag other than 0 and 1 still floats the bar, and saving writes 1 back; an
+// unknown dock edge gives way to the default, the right edge.
+static void ReadPlacementSettings()
+{
+    StartExecFlg = ReadSetting(kStartExecFlg);
+    MaxPage = ReadSetting(kMaxPage);
+    AppBarMode = ReadDockEdge();
+    FloatMode = ReadSetting(kFloatMode) != 0;
+}
+
+static LRESULT OnCreate(HWND window)
+{
+    InitCommonControls();
+    BarWindow = window;
+    FloatingStyle = GetWindowLongA(window, GWL_STYLE);
+    ResolveProgramFolder();
+    ReadBehaviourSettings();
+    ApplyTopMode();
+    ReadPlacementSettings();
+    if (FloatMode != 0)
+        RestoreFloatGeometry();
+    else
+        EnterDockedStyle();
+    CommandStrip = CreateCommandStrip(window);
+    GripStrip = CreateGripStrip(window);
+    PostMessageA(window, UM_LATE_INIT, 0, 0);
+    return 0;
+}
+
+void SavePlacement()
+{
+    WriteSetting(kFloatMode, FloatMode);
+    if (FloatMode == 1) {
+        RECT r;
+        GetWindowRect(BarWindow, &r);
+        WriteSetting(kX, r.left);
+        WriteSetting(kY, r.top);
+        WriteSetting(kWidth, r.right - r.left);
+        WriteSetting(kHeight, r.bottom - r.top);
+    }
+    WriteSetting(kAppBarMode, AppBarMode);
+    WriteSetting(kDispPage, DispPage);
+}
+
+static LRESULT OnDestroy()
+{
+    StopAutoHideTimer();
+    if (FloatMode == 0)
+        RemoveAppBar();
+    SavePlacement();
+    PostQuitMessage(0);
+    return 0;
+}
+
+static LRESULT OnEndSession()
+{
+    SavePlacement();
+    return 0;
+}
+
+static LRESULT OnLateInit()
+{
+    StartAutoHideTimer();
+    return 0;
+}
+
+static LRESULT OnAppBarNotify(WPARAM code)
+{
+    HandleAppBarNotify(code);
+    return 0;
+}
+
+LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_DESTROY:
+        return OnDestroy();
+    case WM_ENDSESSION:
+        return OnEndSession();
+    case UM_LATE_INIT:
+        return OnLateInit();
+    case UM_APPBAR_NOTIFY:
+        return OnAppBarNotify(wParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

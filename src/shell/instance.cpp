@@ -1,0 +1,34 @@
+#include "shell/instance.h"
+
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+
+ATOM RegisterBarClass(HINSTANCE instance)
+{
+    WNDCLASSA barClass = {};
+    barClass.lpfnWndProc = BarWindowProc;
+    barClass.cbWndExtra = DLGWINDOWEXTRA;
+    barClass.hInstance = instance;
+    barClass.hIcon = LoadIconA(instance, BAR_ICON);
+    barClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    barClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    barClass.lpszClassName = BAR_CLASS_NAME;
+    return RegisterClassA(&barClass);
+}
+
+int StartInstance(HINSTANCE instance, int showCommand)
+{
+    Instance = instance;
+    if (FindWindowA(BAR_CLASS_NAME, nullptr))
+        return 0;
+    ButtonPanel = nullptr;
+    // The panel built while the bar window is created already shows the current page.
+    DispPage = ReadSetting(kDispPage);
+    const HWND bar = CreateDialogParamA(instance, BAR_TEMPLATE, nullptr, nullptr, 0);
+    if (!bar)
+        return 0;
+    ShowWindow(bar, showCommand);
+    UpdateWindow(bar);
+    return 1;
+}

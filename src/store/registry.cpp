@@ -1,0 +1,85 @@
+#include "store/registry.h"
+
+static bool OpenKey(HKEY hive, const char *path, HKEY *key)
+{
+    return RegOpenKeyExA(hive, path, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS;
+}
+
+static bool CreateKey(HKEY hive, const char *path, HKEY *key)
+{
+    return RegCreateKeyExA(hive, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                           nullptr, key, nullptr) == ERROR_SUCCESS;
+}
+
+int ReadDword(HKEY hive, const char *path, const char *name, int fallback)
+{
+    HKEY key;
+    if (!OpenKey(hive, path, &key))
+        return fallback;
+    int value = fallback;
+    DWORD size = sizeof value;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(&value), &size) !=
+        ERROR_SUCCESS)
+        value = fallback;
+    RegCloseKey(key);
+    return value;
+}
+
+int WriteDword(HKEY hive, const char *path, const char *name, int value)
+{
+    HKEY key;
+    if (!CreateKey(hive, path, &key))
+        return 0;
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
+    RegCloseKey(key);
+    return 1;
+}
+
+// Values written by other tools may lack their terminator; one that fills the whole buffer
+// without it cannot be held and reads as absent.
+static void TerminateRead(char *buffer, DWORD got, DWORD size)
+{
+    if (got < size)
+        buffer[got] = '\0';
+    else if (buffer[size - 1] != '\0')
+        buffer[0] = '\0';
+}
+
+int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWORD size)
+{
+    HKEY key;
+    if (!OpenKey(hive, path, &key))
+        return 0;
+    if (size > 0) {
+        buffer[0] = '\0';
+        DWORD got = size;
+        if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(buffer),
+                             &got) == ERROR_SUCCESS)
+            TerminateRead(buffer, got, size);
+        else
+            buffer[0] = '\0';
+    }
+    RegCloseKey(key);
+    return 1;
+}
+
+int WriteString(HKEY hive, const char *path, const char *name, const char *text)
+{
+    HKEY key;
+    if (!CreateKey(hive, path, &key))
+        return 0;
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text),
+                   lstrlenA(text) + 1);
+    RegCloseKey(key);
+    return 1;
+}
+
+int DeleteValue(HKEY hive, const char *path, const char *name)
+{
+    HKEY key;
+    if (!CreateKey(hive, path, &key))
+        return 0;
+    RegDeleteValueA(key, name);
+    RegCloseKey(key);
+    return 1;
+}

@@ -1,0 +1,24 @@
+// The only way the program touches the registry. Each call opens (or creates) its key with full
+// access, does one thing and closes the key again; nothing is cached.
+#pragma once
+
+#include <windows.h>
+
+// The stored value, or fallback when the key or value is missing or longer than 4 bytes. A
+// shorter value replaces only the low-order bytes of fallback.
+int ReadDword(HKEY hive, const char *path, const char *name, int fallback);
+
+// 1 when the key could be opened or created, else 0.
+int WriteDword(HKEY hive, const char *path, const char *name, int value);
+
+// 0 when the key cannot be opened: buffer untouched. Otherwise 1, and buffer holds the value's
+// bytes terminated inside the buffer, or the empty string when the value is absent or does not
+// fit with its terminator.
+int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWORD size);
+
+// Stores text with its terminating NUL. 1 when the key could be opened or created, else 0.
+int WriteString(HKEY hive, const char *path, const char *name, const char *text);
+
+// Creates the key when missing, then removes the value. 1 when the key could be opened or
+// created, else 0.
+int DeleteValue(HKEY hive, const char *path, const char *name);

@@ -1,0 +1,39 @@
+// A fixture that runs the real bar window in this process against a clean settings key, and
+// records every request the bar makes to the shell's app-bar service.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "bartest.h"
+#include "placement/appbar.h"
+
+struct ShellCall {
+    DWORD message;
+    APPBARDATA data;
+};
+
+class BarTest : public testing::Test {
+public:
+    static std::vector<ShellCall> Calls;
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the bar from the given current directory (the test folder by default) and lets it
+    // finish its late initialisation.
+    void StartBar(const std::string &currentDirectory = "");
+    // Destroys the bar as the exit command does and takes the quit message it posts.
+    void QuitBar();
+
+    std::vector<DWORD> Messages() const;
+
+private:
+    std::string savedDirectory;
+};
+
+// The rectangle the worked example gives each edge of the 1024 x 768 desktop.
+RECT DockedRect(int edge);

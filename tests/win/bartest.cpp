@@ -1,0 +1,133 @@
+#include "bartest.h"
+
+#include <shlwapi.h>
+
+#include "store/settings.h"
+
+int QuitMessages;
+
+StoredValue ReadStored(const char *path, const char *name)
+{
+    StoredValue v = {false, REG_NONE, {}};
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return v;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &v.type, nullptr, &size) == ERROR_SUCCESS) {
+        v.present = true;
+        v.bytes.resize(size);
+        RegQueryValueExA(key, name, nullptr, &v.type, v.bytes.data(), &size);
+        v.bytes.resize(size);
+    }
+    RegCloseKey(key);
+    return v;
+}
+
+int StoredDword(const char *name)
+{
+    const StoredValue v = ReadStored(kRootKey, name);
+    if (!v.present || v.type != REG_DWORD || v.bytes.size() != 4)
+        return -999;
+    int value;
+    memcpy(&value, v.bytes.data(), 4);
+    return value;
+}
+
+std::string StoredString(const char *name)
+{
+    const StoredValue v = ReadStored(kRootKey, name);
+    return std::string(v.bytes.begin(), v.bytes.end());
+}
+
+bool KeyExists(const char *path)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+void DeleteKeyTree(const char *path)
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, path);
+}
+
+void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size)
+{
+    HKEY key;
+    RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE *>(data), size);
+    RegCloseKey(key);
+}
+
+void StoreDword(const char *name, DWORD value)
+{
+    StoreRaw(kRootKey, name, REG_DWORD, &value, 4);
+}
+
+void StoreString(const char *name, const char *text)
+{
+    StoreRaw(kRootKey, name, REG_SZ, text, DWORD(strlen(text) + 1));
+}
+
+void Pump(DWORD milliseconds)
+{
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()> &done, DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ++QuitMessages;
+                continue;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (done())
+            return true;
+        if (GetTickCount() - start >= milliseconds)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+std::string TestFolder()
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    *strrchr(path, '\\') = '\0';
+    return path;
+}
+
+std::string FreshFolder(const char *name)
+{
+    const std::string folder = TestFolder() + "\\" + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+RECT WindowRect(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+bool SameRect(const RECT &a, const RECT &b)
+{
+    return EqualRect(&a, &b) != FALSE;
+}
+
+std::string Describe(const RECT &r)
+{
+    char text[80];
+    wsprintfA(text, "(%d, %d, %d, %d)", int(r.left), int(r.top), int(r.right), int(r.bottom));
+    return text;
+}

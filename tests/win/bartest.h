@@ -1,0 +1,37 @@
+// Helpers for tests against the real registry and the real window system under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A registry value as stored: its type and bytes; type REG_NONE and no bytes when absent.
+struct StoredValue {
+    bool present;
+    DWORD type;
+    std::vector<BYTE> bytes;
+};
+
+StoredValue ReadStored(const char *path, const char *name);
+int StoredDword(const char *name);          // under the bar's root key; -999 when absent
+std::string StoredString(const char *name); // under the bar's root key
+bool KeyExists(const char *path);
+void DeleteKeyTree(const char *path);
+void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size);
+void StoreDword(const char *name, DWORD value); // under the bar's root key
+void StoreString(const char *name, const char *text);
+
+// Delivers the thread's messages for the given time; a WM_QUIT is taken and counted.
+void Pump(DWORD milliseconds);
+bool PumpUntil(const std::function<bool()> &done, DWORD milliseconds);
+extern int QuitMessages;
+
+// Windows paths of the test tree: the folder of this test executable and a fresh folder in it.
+std::string TestFolder();
+std::string FreshFolder(const char *name);
+
+RECT WindowRect(HWND window);
+bool SameRect(const RECT &a, const RECT &b);
+std::string Describe(const RECT &r);

@@ -1,0 +1,167 @@
+// The bar as a user starts it: korimbel.exe in its own process, driven from outside.
+#include <gtest/gtest.h>
+
+#include "bartest.h"
+#include "store/settings.h"
+
+namespace {
+
+struct Process {
+    HANDLE handle = nullptr;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+std::string KorimbelPath()
+{
+    return TestFolder() + "\\..\\korimbel.exe";
+}
+
+Process Start(const std::string &currentDirectory)
+{
+    Process p;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    std::string command = "\"" + KorimbelPath() + "\"";
+    if (CreateProcessA(KorimbelPath().c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       currentDirectory.c_str(), &si, &pi)) {
+        CloseHandle(pi.hThread);
+        p.handle = pi.hProcess;
+    }
+    return p;
+}
+
+bool WaitExit(Process &p, DWORD milliseconds)
+{
+    if (WaitForSingleObject(p.handle, milliseconds) != WAIT_OBJECT_0)
+        return false;
+    GetExitCodeProcess(p.handle, &p.exitCode);
+    CloseHandle(p.handle);
+    p.handle = nullptr;
+    return true;
+}
+
+HWND WaitForBar()
+{
+    HWND bar = nullptr;
+    PumpUntil([&] { return (bar = FindWindowA("KORIMBEL", nullptr)) != nullptr; }, 15000);
+    return bar;
+}
+
+class EndToEnd : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(FindWindowA("KORIMBEL", nullptr), nullptr) << "another bar is running";
+        DeleteKeyTree(kRootKey);
+        home = FreshFolder("E2E Home");
+    }
+    void TearDown() override
+    {
+        if (bar.handle) {
+            TerminateProcess(bar.handle, 1);
+            WaitExit(bar, 5000);
+        }
+        DeleteKeyTree(kRootKey);
+    }
+
+    // Starts the bar and waits until its window stands where it goes.
+    HWND StartBar()
+    {
+        bar = Start(home);
+        EXPECT_NE(bar.handle, nullptr);
+        const HWND window = WaitForBar();
+        Pump(300);
+        return window;
+    }
+
+    // Asks the bar to close, as its exit does, and waits for the process to end.
+    void QuitBar(HWND window)
+    {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(WaitExit(bar, 10000)) << "the bar did not quit";
+        EXPECT_EQ(bar.exitCode, 0u);
+    }
+
+    std::string home;
+    Process bar;
+};
+
+TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
+        << Describe(WindowRect(window));
+    std::string expected = home;
+    for (char &c : expected)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    EXPECT_EQ(StoredString("curpath"), expected + '\0');
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
+    EXPECT_EQ(StoredDword("AppBarMode"), 2);
+    EXPECT_EQ(StoredDword("DispPage"), 0);
+    EXPECT_FALSE(ReadStored(kRootKey, "X").present);
+}
+
+TEST_F(EndToEnd, ASecondStartExitsAtOnceAndLeavesTheFirstAlone)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const RECT before = WindowRect(window);
+    Process second = Start(home);
+    ASSERT_NE(second.handle, nullptr);
+    ASSERT_TRUE(WaitExit(second, 15000));
+    EXPECT_EQ(second.exitCode, 0u);
+    EXPECT_EQ(FindWindowA("KORIMBEL", nullptr), window);
+    EXPECT_TRUE(SameRect(WindowRect(window), before));
+    EXPECT_EQ(WaitForSingleObject(bar.handle, 0), DWORD(WAIT_TIMEOUT));
+    QuitBar(window);
+}
+
+TEST_F(EndToEnd, TheNextStartComesBackTheSameWay)
+{
+    StoreDword("AppBarMode", 1);
+    HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SameRect(WindowRect(window), RECT{0, 0, 1024, 29}))
+        << Describe(WindowRect(window));
+    QuitBar(window);
+
+    StoreDword("FloatMode", 1);
+    StoreDword("X", 240);
+    StoreDword("Y", 160);
+    StoreDword("Width", 300);
+    StoreDword("Height", 260);
+    window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const RECT floating = WindowRect(window);
+    EXPECT_TRUE(SameRect(floating, RECT{240, 160, 540, 420})) << Describe(floating);
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("FloatMode"), 1);
+    EXPECT_EQ(StoredDword("X"), 240);
+    EXPECT_EQ(StoredDword("Width"), 300);
+
+    window = StartBar();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SameRect(WindowRect(window), floating)) << Describe(WindowRect(window));
+    QuitBar(window);
+}
+
+TEST_F(EndToEnd, GarbageInTheRegistryStillStartsAndQuitsCleanly)
+{
+    const unsigned long long eight = 0x8000000000000000ULL;
+    const std::string text(300, 'k');
+    for (const char *name : {"HideTime", "TimerSound", "HideMode", "TopMode", "StartExecFlg",
+                             "MaxPage", "AppBarMode", "FloatMode", "DispPage"})
+        StoreRaw(kRootKey, name, REG_QWORD, &eight, 8);
+    StoreRaw(kRootKey, "curpath", REG_SZ, text.c_str(), DWORD(text.size()));
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
+        << Describe(WindowRect(window));
+    QuitBar(window);
+}
+
+} // namespace

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "barfixture.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "shell/instance.h"
+#include "store/settings.h"
+
+namespace {
+
+std::string LowerAscii(std::string s)
+{
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return s;
+}
+
+using Lifecycle = BarTest;
+
+TEST_F(Lifecycle, TheTemplateIsTheSpecifiedPopupToolWindow)
+{
+    HRSRC found = FindResourceA(nullptr, "KORIMBEL", MAKEINTRESOURCEA(5)); // RT_DIALOG
+    ASSERT_NE(found, nullptr);
+    const BYTE *t = static_cast<const BYTE *>(LockResource(LoadResource(nullptr, found)));
+    DWORD v[4];
+    memcpy(v, t, sizeof v); // dlgVer/signature, helpID, exStyle, style
+    EXPECT_EQ(v[0], 0xFFFF0001u);
+    EXPECT_EQ(v[2], DWORD(WS_EX_TOOLWINDOW));
+    EXPECT_EQ(v[3], 0x90C40040u);
+    WORD items, x, y, cx, cy;
+    memcpy(&items, t + 16, 2);
+    memcpy(&x, t + 18, 2);
+    memcpy(&y, t + 20, 2);
+    memcpy(&cx, t + 22, 2);
+    memcpy(&cy, t + 24, 2);
+    EXPECT_EQ(items, 0);
+    EXPECT_EQ(x, 76);
+    EXPECT_EQ(y, 38);
+    EXPECT_EQ(cx, 334);
+    EXPECT_EQ(cy, 27);
+    const WCHAR *menu = reinterpret_cast<const WCHAR *>(t + 26);
+    EXPECT_EQ(menu[0], 0); // no menu
+    const WCHAR *cls = menu + 1;
+    EXPECT_EQ(std::wstring(cls), L"KORIMBEL");
+    const WCHAR *title = cls + 9;
+    EXPECT_EQ(title[0], 0); // no title
+    WORD points;
+    memcpy(&points, title + 1, 2);
+    EXPECT_EQ(points, 9);
+    const WCHAR *face = title + 1 + 3; // point size, weight, italic and charset
+    EXPECT_EQ(std::wstring(face), L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF");
+}
+
+TEST_F(Lifecycle, AnEmptyRegistryDocksOnTheRightWithTheDefaults)
+{
+    StartBar();
+    ASSERT_TRUE(IsWindow(BarWindow));
+    EXPECT_TRUE(IsWindowVisible(BarWindow));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)))
+        << Describe(WindowRect(BarWindow));
+    EXPECT_EQ(HideTime, 200);
+    EXPECT_EQ(TimerSound, 0);
+    EXPECT_EQ(HideMode, 0);
+    EXPECT_EQ(TopMode, 1);
+    EXPECT_EQ(StartExecFlg, 0);
+    EXPECT_EQ(MaxPage, 4);
+    EXPECT_EQ(AppBarMode, 2);
+    EXPECT_EQ(FloatMode, 0);
+    EXPECT_EQ(DispPage, 0);
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetClassLongA(BarWindow, GCL_CBWNDEXTRA), DLGWINDOWEXTRA);
+}
+
+TEST_F(Lifecycle, TheCreatedStyleIsKeptForFloating)
+{
+    StartBar();
+    const LONG floating = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
+    EXPECT_EQ(FloatingStyle & floating, floating);
+    const LONG docked = GetWindowLongA(BarWindow, GWL_STYLE);
+    EXPECT_EQ(docked & (WS_DLGFRAME | WS_THICKFRAME), 0);
+    EXPECT_EQ(docked & (WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU),
+              LONG(WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU));
+}
+
+TEST_F(Lifecycle, ASecondStartIsRefusedAndTheBarIsLeftAlone)
+{
+    StartBar();
+    const HWND bar = BarWindow;
+    const RECT before = WindowRect(bar);
+    StoreDword("DispPage", 3);
+    EXPECT_EQ(StartInstance(GetModuleHandleA(nullptr), SW_SHOWNORMAL), 0);
+    EXPECT_EQ(BarWindow, bar);
+    EXPECT_TRUE(SameRect(WindowRect(bar), before));
+    EXPECT_EQ(DispPage, 0); // the refused start read nothing
+}
+
+TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedCurrentDirectory)
+{
+    // ア (83 41) has a trail byte in the range of "A": it must survive lower-casing.
+    const std::string folder = FreshFolder("Bar Home \x83\x41\x83\x76\x83\x8A");
+    StartBar(folder);
+    EXPECT_EQ(std::string(ProgramFolder), LowerAscii(TestFolder()) + "\\bar home \x83\x41\x83\x76\x83\x8A");
+    EXPECT_EQ(StoredString("curpath"), std::string(ProgramFolder) + '\0');
+    EXPECT_EQ(ReadStored(kRootKey, "curpath").type, DWORD(REG_SZ));
+}
+
+TEST_F(Lifecycle, ASystemFolderTakesTheStoredFolder)
+{
+    StoreString("curpath", "c:\\tools\\bar");
+    StartBar("C:\\windows\\system32");
+    EXPECT_STREQ(ProgramFolder, "c:\\tools\\bar");
+    EXPECT_EQ(StoredString("curpath"), std::string("c:\\tools\\bar") + '\0');
+}
+
+TEST_F(Lifecycle, AnyFolderStartingWithWinCountsAsASystemFolder)
+{
+    CreateDirectoryA("C:\\Winapps", nullptr);
+    CreateDirectoryA("C:\\Winapps\\Bar", nullptr);
+    StoreString("curpath", "c:\\tools\\bar");
+    StartBar("C:\\Winapps\\Bar");
+    EXPECT_STREQ(ProgramFolder, "c:\\tools\\bar");
+}
+
+TEST_F(Lifecycle, ASystemFolderWithoutAStoredKeyKeepsTheCurrentDirectory)
+{
+    StartBar("C:\\windows");
+    EXPECT_STREQ(ProgramFolder, "c:\\windows");
+    EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
+}
+
+TEST_F(Lifecycle, ASystemFolderWithAKeyButNoStoredFolderGivesNone)
+{
+    StoreDword("MaxPage", 4);
+    StartBar("C:\\windows");
+    EXPECT_STREQ(ProgramFolder, "");
+    EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
+}
+
+// A current directory too long for the program folder: the stored folder is taken, as from
+// a system folder, and nothing cut short is ever stored.
+std::string LongFolder(size_t length)
+{
+    std::string path = TestFolder();
+    CreateDirectoryA((path + "\\long").c_str(), nullptr);
+    path += "\\long";
+    while (path.size() < length) {
+        const size_t part = std::min<size_t>(40, length - path.size() - 1);
+        path += "\\" + std::string(part == 0 ? 1 : part, 'd');
+        CreateDirectoryA(path.c_str(), nullptr);
+    }
+    return path;
+}
+
+TEST_F(Lifecycle, ATooLongCurrentDirectoryTakesTheStoredFolder)
+{
+    const std::string folder = LongFolder(256);
+    ASSERT_EQ(folder.size(), 256u);
+    StoreString("curpath", "c:\\tools\\bar");
+    StartBar(folder);
+    char current[MAX_PATH];
+    ASSERT_EQ(GetCurrentDirectoryA(MAX_PATH, current), 256u) << "Wine refused the long folder";
+    EXPECT_STREQ(ProgramFolder, "c:\\tools\\bar");
+    EXPECT_EQ(StoredString("curpath"), std::string("c:\\tools\\bar") + '\0');
+}
+
+TEST_F(Lifecycle, ATooLongCurrentDirectoryWithNothingStoredGivesNone)
+{
+    const std::string folder = LongFolder(256);
+    StartBar(folder);
+    EXPECT_STREQ(ProgramFolder, "");
+    EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
+}
+
+TEST_F(Lifecycle, TheLongestCurrentDirectoryThatFitsIsTaken)
+{
+    const std::string folder = LongFolder(254);
+    StartBar(folder);
+    EXPECT_EQ(std::string(ProgramFolder), LowerAscii(folder));
+}
+
+TEST_F(Lifecycle, OnlyTopModeOneIsTopmost)
+{
+    for (int mode : {0, 2, -1}) {
+        StoreDword("TopMode", DWORD(mode));
+        StartBar();
+        EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << mode;
+        QuitBar();
+    }
+}
+
+TEST_F(Lifecycle, QuittingWhileDockedSavesTheEdgeAndPageOnly)
+{
+    StoreDword("AppBarMode", 0);
+    StoreDword("DispPage", 3);
+    StartBar();
+    QuitBar();
+    EXPECT_EQ(QuitMessages > 0, true);
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
+    EXPECT_EQ(StoredDword("AppBarMode"), 0);
+    EXPECT_EQ(StoredDword("DispPage"), 3);
+    for (const char *name : {"X", "Y", "Width", "Height"})
+        EXPECT_FALSE(ReadStored(kRootKey, name).present) << name;
+}
+
+TEST_F(Lifecycle, AFloatingBarComesBackWhereItWasStored)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("X", 200);
+    StoreDword("Y", 120);
+    StoreDword("Width", 300);
+    StoreDword("Height", 400);
+    StartBar();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{200, 120, 500, 520}))
+        << Describe(WindowRect(BarWindow));
+    EXPECT_TRUE(Messages().empty()); // a floating bar is no business of the shell
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_STYLE) & WS_CAPTION, 0);
+}
+
+TEST_F(Lifecycle, QuittingWhileFloatingSavesTheWindowRectangle)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("X", 150);
+    StoreDword("Y", 60);
+    StartBar();
+    MoveWindow(BarWindow, 180, 90, 240, 310, TRUE);
+    QuitBar();
+    EXPECT_EQ(StoredDword("FloatMode"), 1);
+    EXPECT_EQ(StoredDword("X"), 180);
+    EXPECT_EQ(StoredDword("Y"), 90);
+    EXPECT_EQ(StoredDword("Width"), 240);
+    EXPECT_EQ(StoredDword("Height"), 310);
+    EXPECT_EQ(StoredDword("AppBarMode"), 2);
+    EXPECT_EQ(StoredDword("DispPage"), 0);
+}
+
+TEST_F(Lifecycle, AFloatingBarWithoutAStoredSizeTakesTheDefaultShape)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("AppBarMode", 3);
+    StartBar();
+    const RECT r = WindowRect(BarWindow);
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.top, 20);
+    EXPECT_EQ(r.right - r.left, 300);
+    EXPECT_GE(r.bottom - r.top, 51); // the window system may raise it to its minimum
+}
+
+TEST_F(Lifecycle, AnyNonZeroFloatModeFloatsAndIsSavedAsOne)
+{
+    StoreDword("FloatMode", 7);
+    StartBar();
+    EXPECT_EQ(FloatMode, 1);
+    EXPECT_TRUE(Messages().empty());
+    QuitBar();
+    EXPECT_EQ(StoredDword("FloatMode"), 1);
+    EXPECT_TRUE(ReadStored(kRootKey, "Width").present);
+}
+
+TEST_F(Lifecycle, AnUnknownDockEdgeDocksOnTheRight)
+{
+    for (DWORD edge : {4u, 0xFFFFFFFFu, 0x80000000u}) {
+        StoreDword("AppBarMode", edge);
+        StartBar();
+        EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)))
+            << edge << " " << Describe(WindowRect(BarWindow));
+        QuitBar();
+        EXPECT_EQ(StoredDword("AppBarMode"), 2);
+    }
+}
+
+TEST_F(Lifecycle, EndingTheSessionSavesAndKeepsRunning)
+{
+    StoreDword("AppBarMode", 1);
+    StartBar();
+    DeleteKeyTree(kRootKey);
+    EXPECT_EQ(SendMessageA(BarWindow, WM_ENDSESSION, FALSE, 0), 0);
+    EXPECT_TRUE(IsWindow(BarWindow));
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
+    EXPECT_EQ(StoredDword("AppBarMode"), 1);
+    EXPECT_EQ(StoredDword("DispPage"), 0);
+    DeleteKeyTree(kRootKey);
+    EXPECT_EQ(SendMessageA(BarWindow, WM_ENDSESSION, TRUE, 0), 0);
+    EXPECT_EQ(StoredDword("AppBarMode"), 1);
+    Pump(50);
+    EXPECT_TRUE(IsWindow(BarWindow));
+    const int quits = QuitMessages;
+    Pump(50);
+    EXPECT_EQ(QuitMessages, quits);
+}
+
+TEST_F(Lifecycle, LateInitialisationArmsTheAutoHideTimer)
+{
+    StartBar();
+    EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
+}
+
+TEST_F(Lifecycle, HostileSettingsStillGiveAUsableBar)
+{
+    const std::string huge(4000, 'x');
+    StoreRaw(kRootKey, "HideTime", REG_SZ, huge.c_str(), DWORD(huge.size() + 1));
+    const unsigned long long eight = ~0ULL;
+    StoreRaw(kRootKey, "TopMode", REG_QWORD, &eight, 8);
+    StoreDword("HideMode", 0x7FFFFFFF);
+    StoreRaw(kRootKey, "AppBarMode", REG_MULTI_SZ, "ab\0c\0\0", 6);
+    StoreDword("DispPage", 0x80000000u);
+    StoreDword("MaxPage", 0xFFFFFFFFu);
+    StoreRaw(kRootKey, "curpath", REG_DWORD, &eight, 4);
+    StartBar();
+    ASSERT_TRUE(IsWindow(BarWindow));
+    const RECT r = WindowRect(BarWindow);
+    EXPECT_EQ(r.right - r.left, 29) << Describe(r);
+    EXPECT_EQ(r.right, 1024) << Describe(r);
+    EXPECT_GT(r.bottom - r.top, 29) << Describe(r);
+    QuitBar();
+    EXPECT_EQ(StoredDword("DispPage"), int(0x80000000u));
+    EXPECT_EQ(ReadStored(kRootKey, "HideTime").bytes.size(), huge.size() + 1);
+}
+
+} // namespace
