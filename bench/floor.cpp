@@ -1,0 +1,36 @@
+// The floor for the start-up benchmark: the least a program can do to show a window of its own
+// class made from a dialog template, as the bar does.
+#include <windows.h>
+
+static LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    WNDCLASSA floorClass = {};
+    floorClass.lpfnWndProc = FloorProc;
+    floorClass.cbWndExtra = DLGWINDOWEXTRA;
+    floorClass.hInstance = instance;
+    floorClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    floorClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    floorClass.lpszClassName = "KORIMBEL_FLOOR";
+    if (!RegisterClassA(&floorClass))
+        return 0;
+    const HWND window = CreateDialogParamA(instance, "FLOOR", nullptr, nullptr, 0);
+    if (!window)
+        return 0;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
