@@ -105,7 +105,8 @@ void PositionAppBar(int edge)
 void EnterDockedStyle()
 {
     const LONG style = GetWindowLongA(BarWindow, GWL_STYLE);
-    SetWindowLongA(BarWindow, GWL_STYLE, (style & ~(WS_DLGFRAME | WS_THICKFRAME)) | WS_BORDER | WS_SYSMENU);
+    SetWindowLongA(BarWindow, GWL_STYLE,
+                   (style & ~(WS_DLGFRAME | WS_THICKFRAME)) | WS_BORDER | WS_SYSMENU);
     SetWindowPos(BarWindow, HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
     RegisterAppBar();

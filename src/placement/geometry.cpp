@@ -61,7 +61,8 @@ Size FloatingSize(int width, int height, int edge)
     if (width != 0 && height != 0)
         return Size{width, height};
     const bool horizontal = edge == kEdgeTop || edge == kEdgeBottom;
-    return horizontal ? Size{kFloatingLength, kFloatingHeight} : Size{kFloatingWidth, kFloatingLength};
+    return horizontal ? Size{kFloatingLength, kFloatingHeight}
+                      : Size{kFloatingWidth, kFloatingLength};
 }
 
 // Window rectangles come from the system and stay far from the limits of int; the wrap-around

@@ -17,9 +17,9 @@ enum DockEdge { kEdgeLeft = 0, kEdgeTop = 1, kEdgeRight = 2, kEdgeBottom = 3 };
 const int kDockedThickness = 29;
 const int kAutoHideHeightAddend = 2;
 const int kHiddenStripWidth = 2;
-const int kFloatingWidth = 34;      // a vertical floating bar
-const int kFloatingHeight = 51;     // a horizontal floating bar
-const int kFloatingLength = 300;    // when no floating size is stored
+const int kFloatingWidth = 34;   // a vertical floating bar
+const int kFloatingHeight = 51;  // a horizontal floating bar
+const int kFloatingLength = 300; // when no floating size is stored
 const int kTaskbarMarginHidden = 30;
 const int kTaskbarMarginShown = 4;
 

@@ -7,8 +7,8 @@ static bool OpenKey(HKEY hive, const char *path, HKEY *key)
 
 static bool CreateKey(HKEY hive, const char *path, HKEY *key)
 {
-    return RegCreateKeyExA(hive, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                           nullptr, key, nullptr) == ERROR_SUCCESS;
+    return RegCreateKeyExA(hive, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                           key, nullptr) == ERROR_SUCCESS;
 }
 
 int ReadDword(HKEY hive, const char *path, const char *name, int fallback)
@@ -53,8 +53,8 @@ int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWOR
     if (size > 0) {
         buffer[0] = '\0';
         DWORD got = size;
-        if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(buffer),
-                             &got) == ERROR_SUCCESS)
+        if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(buffer), &got) ==
+            ERROR_SUCCESS)
             TerminateRead(buffer, got, size);
         else
             buffer[0] = '\0';
@@ -68,8 +68,7 @@ int WriteString(HKEY hive, const char *path, const char *name, const char *text)
     HKEY key;
     if (!CreateKey(hive, path, &key))
         return 0;
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text),
-                   lstrlenA(text) + 1);
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text), lstrlenA(text) + 1);
     RegCloseKey(key);
     return 1;
 }

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-namespace {
+namespace
+{
 
 const LeadBytes kSjis = ShiftJisLeadBytes();
 

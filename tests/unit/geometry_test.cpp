@@ -4,7 +4,8 @@
 
 #include <climits>
 
-namespace {
+namespace
+{
 
 const Rect kScreen = {0, 0, 1024, 768};
 

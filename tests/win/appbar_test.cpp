@@ -5,7 +5,8 @@
 #include "shell/barwnd.h"
 #include "store/settings.h"
 
-namespace {
+namespace
+{
 
 using Docking = BarTest;
 
@@ -83,8 +84,7 @@ TEST_F(Docking, AHorizontalAutoHideBarKeepsItsThickness)
     StoreDword("HideMode", 1);
     StoreDword("AppBarMode", 3);
     StartBar();
-    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(3)))
-        << Describe(WindowRect(BarWindow));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(3))) << Describe(WindowRect(BarWindow));
     EXPECT_TRUE(SameRect(HiddenRect, RECT{0, 766, 1024, 768}));
 }
 
@@ -119,8 +119,7 @@ TEST_F(Docking, ThePositionChangedNoticeRepositionsAndOthersDoNothing)
     Calls.clear();
     EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_POSCHANGED, 0), 0);
     EXPECT_EQ(Messages(), kPosition);
-    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)))
-        << Describe(WindowRect(BarWindow));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
 }
 
 TEST_F(Docking, ThePositionChangedNoticeTurnsAFloatingBar)

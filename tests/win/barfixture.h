@@ -15,11 +15,12 @@ struct ShellCall {
     APPBARDATA data;
 };
 
-class BarTest : public testing::Test {
-public:
+class BarTest : public testing::Test
+{
+  public:
     static std::vector<ShellCall> Calls;
 
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -31,7 +32,7 @@ protected:
 
     std::vector<DWORD> Messages() const;
 
-private:
+  private:
     std::string savedDirectory;
 };
 

@@ -56,8 +56,7 @@ void DeleteKeyTree(const char *path)
 void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size)
 {
     HKEY key;
-    RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
     RegSetValueExA(key, name, 0, type, static_cast<const BYTE *>(data), size);
     RegCloseKey(key);
 }

@@ -4,7 +4,8 @@
 #include "bartest.h"
 #include "store/settings.h"
 
-namespace {
+namespace
+{
 
 struct Process {
     HANDLE handle = nullptr;
@@ -48,8 +49,9 @@ HWND WaitForBar()
     return bar;
 }
 
-class EndToEnd : public testing::Test {
-protected:
+class EndToEnd : public testing::Test
+{
+  protected:
     void SetUp() override
     {
         ASSERT_EQ(FindWindowA("KORIMBEL", nullptr), nullptr) << "another bar is running";
@@ -125,8 +127,7 @@ TEST_F(EndToEnd, TheNextStartComesBackTheSameWay)
     StoreDword("AppBarMode", 1);
     HWND window = StartBar();
     ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(SameRect(WindowRect(window), RECT{0, 0, 1024, 29}))
-        << Describe(WindowRect(window));
+    EXPECT_TRUE(SameRect(WindowRect(window), RECT{0, 0, 1024, 29})) << Describe(WindowRect(window));
     QuitBar(window);
 
     StoreDword("FloatMode", 1);

@@ -7,8 +7,20 @@
 #include "shell/barwnd.h"
 #include "shell/instance.h"
 #include "store/settings.h"
+#include "text/codepage.h"
 
-namespace {
+namespace
+{
+
+TEST(CodePage, TheBarRunsUnderShiftJis)
+{
+    EXPECT_EQ(GetACP(), 932u);
+    const LeadBytes &lb = ActiveLeadBytes();
+    EXPECT_TRUE(lb.lead[0x81]);
+    EXPECT_TRUE(lb.lead[0xFC]);
+    EXPECT_FALSE(lb.lead[0x5C]);
+    EXPECT_FALSE(lb.lead[0xB1]); // half-width katakana
+}
 
 std::string LowerAscii(std::string s)
 {
@@ -59,8 +71,7 @@ TEST_F(Lifecycle, AnEmptyRegistryDocksOnTheRightWithTheDefaults)
     StartBar();
     ASSERT_TRUE(IsWindow(BarWindow));
     EXPECT_TRUE(IsWindowVisible(BarWindow));
-    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)))
-        << Describe(WindowRect(BarWindow));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
     EXPECT_EQ(HideTime, 200);
     EXPECT_EQ(TimerSound, 0);
     EXPECT_EQ(HideMode, 0);
@@ -71,7 +82,10 @@ TEST_F(Lifecycle, AnEmptyRegistryDocksOnTheRightWithTheDefaults)
     EXPECT_EQ(FloatMode, 0);
     EXPECT_EQ(DispPage, 0);
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     EXPECT_EQ(GetClassLongA(BarWindow, GCL_CBWNDEXTRA), DLGWINDOWEXTRA);
+    EXPECT_EQ(GetClassLongA(BarWindow, GCL_HBRBACKGROUND), COLOR_BTNFACE + 1);
+    EXPECT_NE(GetClassLongA(BarWindow, GCL_HICON), 0);
 }
 
 TEST_F(Lifecycle, TheCreatedStyleIsKeptForFloating)
@@ -102,7 +116,8 @@ TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedCurrentDirectory)
     // ア (83 41) has a trail byte in the range of "A": it must survive lower-casing.
     const std::string folder = FreshFolder("Bar Home \x83\x41\x83\x76\x83\x8A");
     StartBar(folder);
-    EXPECT_EQ(std::string(ProgramFolder), LowerAscii(TestFolder()) + "\\bar home \x83\x41\x83\x76\x83\x8A");
+    EXPECT_EQ(std::string(ProgramFolder),
+              LowerAscii(TestFolder()) + "\\bar home \x83\x41\x83\x76\x83\x8A");
     EXPECT_EQ(StoredString("curpath"), std::string(ProgramFolder) + '\0');
     EXPECT_EQ(ReadStored(kRootKey, "curpath").type, DWORD(REG_SZ));
 }

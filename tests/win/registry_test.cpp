@@ -7,12 +7,14 @@
 #include "bartest.h"
 #include "store/settings.h"
 
-namespace {
+namespace
+{
 
 const char kTestKey[] = "Software\\Quorvane\\korimbel-store-test";
 
-class Registry : public testing::Test {
-protected:
+class Registry : public testing::Test
+{
+  protected:
     void SetUp() override { DeleteKeyTree(kTestKey); }
     void TearDown() override { DeleteKeyTree(kTestKey); }
 };
@@ -198,8 +200,8 @@ TEST_F(Registry, DeleteValueCreatesAMissingKeyAndLeavesItEmpty)
     HKEY key;
     RegOpenKeyExA(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &key);
     DWORD values = 99, subkeys = 99;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
-                     nullptr, nullptr, nullptr, nullptr);
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
     RegCloseKey(key);
     EXPECT_EQ(values, 0u);
     EXPECT_EQ(subkeys, 0u);
@@ -233,8 +235,9 @@ TEST_F(Registry, AKeyThatCannotBeOpenedReportsZero)
     EXPECT_EQ(ReadDword(bogus, "x", "v", 77), 77);
 }
 
-class Settings : public testing::Test {
-protected:
+class Settings : public testing::Test
+{
+  protected:
     void SetUp() override { DeleteKeyTree(kRootKey); }
     void TearDown() override { DeleteKeyTree(kRootKey); }
 };
