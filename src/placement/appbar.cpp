@@ -77,7 +77,7 @@ static void TurnFloatingBar()
 static void RecordAutoHideRects(int edge)
 {
     GetWindowRect(BarWindow, &ShownRect);
-    HiddenRect = ToRECT(HiddenStrip(ToRect(ShownRect), edge));
+    HiddenRect = ToRECT(EdgeStrip(ToRect(ShownRect), edge, kHiddenStripWidth));
 }
 
 void PositionAppBar(int edge)
@@ -90,7 +90,7 @@ void PositionAppBar(int edge)
     AppBar.uEdge = edge;
     SetRect(&AppBar.rc, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     SendToShell(ABM_QUERYPOS, &AppBar);
-    AppBar.rc = ToRECT(CutToThickness(ToRect(AppBar.rc), edge));
+    AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, kDockedThickness));
     SendToShell(ABM_SETPOS, &AppBar);
     if (HideMode == 0) {
         MoveBar(AppBar.rc);

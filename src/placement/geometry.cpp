@@ -10,20 +10,20 @@ bool IsVerticalEdge(int edge)
     return edge == kEdgeLeft || edge == kEdgeRight;
 }
 
-Rect CutToThickness(Rect r, int edge)
+Rect EdgeStrip(Rect r, int edge, int thickness)
 {
     switch (edge) {
     case kEdgeLeft:
-        r.right = r.left + kDockedThickness;
+        r.right = r.left + thickness;
         break;
     case kEdgeTop:
-        r.bottom = r.top + kDockedThickness;
+        r.bottom = r.top + thickness;
         break;
     case kEdgeRight:
-        r.left = r.right - kDockedThickness;
+        r.left = r.right - thickness;
         break;
     case kEdgeBottom:
-        r.top = r.bottom - kDockedThickness;
+        r.top = r.bottom - thickness;
         break;
     }
     return r;
@@ -35,25 +35,6 @@ int AutoHideHeight(Rect granted, int edge, int taskbarHeight)
     if (!IsVerticalEdge(edge) || taskbarHeight * 2 >= height)
         return height;
     return height - taskbarHeight + kAutoHideHeightAddend;
-}
-
-Rect HiddenStrip(Rect r, int edge)
-{
-    switch (edge) {
-    case kEdgeLeft:
-        r.right = r.left + kHiddenStripWidth;
-        break;
-    case kEdgeTop:
-        r.bottom = r.top + kHiddenStripWidth;
-        break;
-    case kEdgeRight:
-        r.left = r.right - kHiddenStripWidth;
-        break;
-    case kEdgeBottom:
-        r.top = r.bottom - kHiddenStripWidth;
-        break;
-    }
-    return r;
 }
 
 Size FloatingSize(int width, int height, int edge)

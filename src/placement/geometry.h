@@ -26,16 +26,14 @@ const int kTaskbarMarginShown = 4;
 bool IsDockEdge(int edge);
 bool IsVerticalEdge(int edge);
 
-// The granted rectangle cut to the docked thickness, keeping the side on the screen edge.
-Rect CutToThickness(Rect granted, int edge);
+// The strip of r, thickness across, along the side that lies on the screen edge: the docked
+// bar cut from what the shell granted, or the hidden strip of an auto-hide bar.
+Rect EdgeStrip(Rect r, int edge, int thickness);
 
 // Height of a bar in auto-hide mode. A vertical bar leaves room for the shell's taskbar, unless
 // that taskbar is at least half as tall as the bar's strip: then it stands on a side edge and
 // takes nothing from the bar's length.
 int AutoHideHeight(Rect granted, int edge, int taskbarHeight);
-
-// The strip of the shown rectangle, kHiddenStripWidth across, that lies on the screen edge.
-Rect HiddenStrip(Rect shown, int edge);
 
 struct Size {
     int width, height;

@@ -31,12 +31,6 @@ TEST(FindLastByte, FindsTheLastOfSeveralAndNothingInEmptyText)
     EXPECT_EQ(FindLastByte(path, 'x', kSjis), nullptr);
 }
 
-TEST(FindLastByte, TerminatorIsFoundAtTheEnd)
-{
-    const char text[] = "ab";
-    EXPECT_EQ(FindLastByte(text, '\0', kSjis), text + 2);
-}
-
 TEST(FindLastByte, LeadByteBeforeTheTerminatorStandsAlone)
 {
     // A truncated double-byte character must not carry the scan past the end.
@@ -63,12 +57,6 @@ TEST(FindSubstring, EmptyNeedleAndShortHaystack)
     EXPECT_EQ(FindSubstring("ab", "abc", kSjis), nullptr);
 }
 
-TEST(FindSubstring, FindsDoubleByteNeedles)
-{
-    const std::string text = std::string("x") + kHyou + kSo;
-    EXPECT_EQ(FindSubstring(text.c_str(), kSo, kSjis), text.c_str() + 3);
-}
-
 TEST(LowerCaseSingleBytes, LeavesDoubleByteCharactersWhole)
 {
     // ア (83 41) and Ａ (82 60) have trail bytes in the ASCII range; only the single bytes change.
@@ -82,14 +70,6 @@ TEST(LowerCaseSingleBytes, OnlyAToZChange)
     char text[] = "@AZ[`az{09";
     LowerCaseSingleBytes(text, kSjis);
     EXPECT_STREQ(text, "@az[`az{09");
-}
-
-TEST(LowerCaseSingleBytes, WithoutLeadBytesEveryByteIsSingle)
-{
-    const LeadBytes none = {};
-    char text[] = "\x83\x41";
-    LowerCaseSingleBytes(text, none);
-    EXPECT_STREQ(text, "\x83\x61");
 }
 
 TEST(ParseDecimal, ReadsLikeAtoi)
@@ -113,18 +93,6 @@ TEST(ParseDecimal, ClampsOutOfRangeValues)
     EXPECT_EQ(ParseDecimal("2147483648"), 2147483647);
     EXPECT_EQ(ParseDecimal("-99999999999999999999999"), -2147483647 - 1);
     EXPECT_EQ(ParseDecimal("99999999999999999999999"), 2147483647);
-}
-
-TEST(ShiftJisLeadBytes, CoversBothRanges)
-{
-    EXPECT_FALSE(kSjis.lead[0x80]);
-    EXPECT_TRUE(kSjis.lead[0x81]);
-    EXPECT_TRUE(kSjis.lead[0x9F]);
-    EXPECT_FALSE(kSjis.lead[0xA0]);
-    EXPECT_FALSE(kSjis.lead[0xDF]); // half-width katakana are single bytes
-    EXPECT_TRUE(kSjis.lead[0xE0]);
-    EXPECT_TRUE(kSjis.lead[0xFC]);
-    EXPECT_FALSE(kSjis.lead[0xFD]);
 }
 
 } // namespace

@@ -169,9 +169,4 @@ TEST_F(Docking, AFloatingBarHasTheSmallMarginAndAsksNothing)
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(Docking, TheShellsTaskbarIsThere)
-{
-    EXPECT_NE(FindWindowA("Shell_TrayWnd", nullptr), nullptr);
-}
-
 } // namespace

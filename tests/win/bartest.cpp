@@ -112,6 +112,14 @@ std::string FreshFolder(const char *name)
     return folder;
 }
 
+std::string LowerAscii(std::string s)
+{
+    for (char &c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return s;
+}
+
 RECT WindowRect(HWND window)
 {
     RECT r = {};

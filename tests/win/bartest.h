@@ -32,6 +32,9 @@ extern int QuitMessages;
 std::string TestFolder();
 std::string FreshFolder(const char *name);
 
+// ASCII letters lower-cased, as the bar stores the folders of these tests.
+std::string LowerAscii(std::string s);
+
 RECT WindowRect(HWND window);
 bool SameRect(const RECT &a, const RECT &b);
 std::string Describe(const RECT &r);

@@ -95,11 +95,7 @@ TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
         << Describe(WindowRect(window));
-    std::string expected = home;
-    for (char &c : expected)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    EXPECT_EQ(StoredString("curpath"), expected + '\0');
+    EXPECT_EQ(StoredString("curpath"), LowerAscii(home) + '\0');
     QuitBar(window);
     EXPECT_EQ(StoredDword("FloatMode"), 0);
     EXPECT_EQ(StoredDword("AppBarMode"), 2);

@@ -22,14 +22,6 @@ TEST(CodePage, TheBarRunsUnderShiftJis)
     EXPECT_FALSE(lb.lead[0xB1]); // half-width katakana
 }
 
-std::string LowerAscii(std::string s)
-{
-    for (char &c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return s;
-}
-
 using Lifecycle = BarTest;
 
 TEST_F(Lifecycle, TheTemplateIsTheSpecifiedPopupToolWindow)

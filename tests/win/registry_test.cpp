@@ -78,15 +78,6 @@ TEST_F(Registry, StringsRoundTripUpToTheBufferSize)
     EXPECT_TRUE(g.guardsIntact(255));
 }
 
-TEST_F(Registry, ShiftJisTextRoundTrips)
-{
-    const char text[] = "c:\\\x95\x5C\\\x83\x5C"; // c:\表\ソ
-    WriteString(HKEY_CURRENT_USER, kTestKey, "v", text);
-    char buffer[64];
-    ReadString(HKEY_CURRENT_USER, kTestKey, "v", buffer, sizeof buffer);
-    EXPECT_STREQ(buffer, text);
-}
-
 TEST_F(Registry, AStringLongerThanTheBufferReadsAsAbsent)
 {
     const std::string tooLong(255, 'y'); // 256 bytes with its terminator
@@ -135,14 +126,6 @@ TEST_F(Registry, ReadStringOfOtherTypesStaysInsideTheBuffer)
     ReadString(HKEY_CURRENT_USER, kTestKey, "nothing", n.buffer(), 25);
     EXPECT_STREQ(n.buffer(), "");
     EXPECT_TRUE(n.guardsIntact(25));
-}
-
-TEST_F(Registry, ReadStringWithNoRoomTouchesNothing)
-{
-    WriteString(HKEY_CURRENT_USER, kTestKey, "v", "abc");
-    Guarded g;
-    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, kTestKey, "v", g.buffer(), 0), 1);
-    EXPECT_TRUE(g.guardsIntact(0));
 }
 
 TEST_F(Registry, ReadDwordFallsBackWhenKeyOrValueIsMissing)
@@ -207,15 +190,6 @@ TEST_F(Registry, DeleteValueCreatesAMissingKeyAndLeavesItEmpty)
     EXPECT_EQ(subkeys, 0u);
 }
 
-TEST_F(Registry, DeleteValueRemovesOnlyThatValue)
-{
-    WriteString(HKEY_CURRENT_USER, kTestKey, "a", "1");
-    WriteString(HKEY_CURRENT_USER, kTestKey, "b", "2");
-    EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, kTestKey, "a"), 1);
-    EXPECT_FALSE(ReadStored(kTestKey, "a").present);
-    EXPECT_TRUE(ReadStored(kTestKey, "b").present);
-}
-
 TEST_F(Registry, WritesCreateMissingKeysAlongThePath)
 {
     const std::string deep = std::string(kTestKey) + "\\File";
@@ -259,15 +233,6 @@ TEST_F(Settings, AnEmptyRegistryGivesTheDefaults)
     EXPECT_EQ(ReadSetting(kWidth), 0);
     EXPECT_EQ(ReadSetting(kHeight), 0);
     EXPECT_FALSE(KeyExists(kRootKey));
-}
-
-TEST_F(Settings, WrittenUnderTheRootKeyByTheirStoredNames)
-{
-    WriteSetting(kHideTime, 1500);
-    WriteSetting(kAppBarMode, 0);
-    EXPECT_EQ(StoredDword("HideTime"), 1500);
-    EXPECT_EQ(StoredDword("AppBarMode"), 0);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, "Software\\Quorvane\\korimbel", "HideTime", 0), 1500);
 }
 
 } // namespace
