@@ -10,8 +10,3 @@ void StartAutoHideTimer()
 {
     SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);
 }
-
-void StopAutoHideTimer()
-{
-    KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
-}

@@ -2,4 +2,3 @@
 #pragma once
 
 void StartAutoHideTimer();
-void StopAutoHideTimer();

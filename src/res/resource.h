@@ -7,9 +7,12 @@
 #define BAR_TEMPLATE "KORIMBEL"
 #define BAR_ICON "KORIMBEL"
 
-// Child dialogs of the bar window.
+// Child dialogs of the bar window, the properties dialog and the launch button's menu.
 #define TOOLBAR_BASE_TEMPLATE "TOOLBAR_BASE"
 #define FRAME_TEMPLATE "FRAME"
+#define SELECT_BASE_TEMPLATE "SELECT_BASE"
+#define REGIST_TEMPLATE "REGIST"
+#define BTN_POPUP_MENU "BTN_POPUP"
 
 // Private messages (WM_USER is 0x0400).
 #define UM_REBUILD_PANEL (0x0400 + 28)
@@ -21,6 +24,31 @@
 #define IDM_PREVIOUS_PAGE 40003
 #define IDM_SETTINGS 40006
 #define IDM_NEXT_PAGE 40007
+
+// Commands of the launch button's menu.
+#define IDM_COPY 40012
+#define IDM_CUT 40013
+#define IDM_PASTE 40014
+#define IDM_PROPERTIES 40015
+#define IDM_DELETE 40016
+
+// Controls of the properties dialog.
+#define IDC_BROWSE 3
+#define IDC_FILE_INFO 1018
+#define IDC_FILE_LABEL 1031
+#define IDC_FILE 1032
+#define IDC_TITLE_LABEL 1033
+#define IDC_TITLE 1034
+#define IDC_RUN_AT_START 1035
+#define IDC_SHOW_MODE_LABEL 1044
+#define IDC_SHOW_MODE 1045
+
+// Texts the code loads.
+#define IDS_SHOW_NORMAL 100
+#define IDS_SHOW_MINIMIZED 101
+#define IDS_SHOW_MAXIMIZED 102
+#define IDS_BROWSE_FILTER 103
+#define IDS_BROWSE_TITLE 104
 
 // Timers.
 #define AUTOHIDE_TIMER_ID 1

@@ -2,9 +2,10 @@
 
 #include <commctrl.h>
 
+#include "panel/launch.h"
+#include "panel/panel.h"
 #include "panel/strips.h"
 #include "placement/appbar.h"
-#include "placement/autohide.h"
 #include "placement/floating.h"
 #include "placement/geometry.h"
 #include "res/resource.h"
@@ -85,6 +86,8 @@ static LRESULT OnCreate(HWND window)
         EnterDockedStyle();
     CommandStrip = CreateCommandStrip(window);
     GripStrip = CreateGripStrip(window);
+    // The placement above laid the panel out before the strips existed.
+    RebuildPanel();
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }
@@ -106,7 +109,7 @@ void SavePlacement()
 
 static LRESULT OnDestroy()
 {
-    StopAutoHideTimer();
+    KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
     if (FloatMode == 0)
         RemoveAppBar();
     SavePlacement();
@@ -122,8 +125,28 @@ static LRESULT OnEndSession()
 
 static LRESULT OnLateInit()
 {
-    StartAutoHideTimer();
+    RunStartupSlots();
     return 0;
+}
+
+static LRESULT OnRebuildPanel()
+{
+    RebuildPanel();
+    return 0;
+}
+
+static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDM_PREVIOUS_PAGE:
+        ShowPreviousPage();
+        return 0;
+    case IDM_NEXT_PAGE:
+        ShowNextPage();
+        return 0;
+    default:
+        return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    }
 }
 
 static LRESULT OnAppBarNotify(WPARAM code)
@@ -139,8 +162,13 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnCreate(window);
     case WM_DESTROY:
         return OnDestroy();
+    case WM_SIZE:
+    case UM_REBUILD_PANEL:
+        return OnRebuildPanel();
     case WM_ENDSESSION:
         return OnEndSession();
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
     case UM_LATE_INIT:
         return OnLateInit();
     case UM_APPBAR_NOTIFY:

@@ -48,10 +48,19 @@ void BarTest::QuitBar()
     EXPECT_TRUE(PumpUntil([&] { return QuitMessages > quits; }, 2000));
 }
 
+std::vector<ShellCall> BarTest::Placement() const
+{
+    std::vector<ShellCall> calls;
+    for (const ShellCall &call : Calls)
+        if (call.message != ABM_GETSTATE)
+            calls.push_back(call);
+    return calls;
+}
+
 std::vector<DWORD> BarTest::Messages() const
 {
     std::vector<DWORD> messages;
-    for (const ShellCall &call : Calls)
+    for (const ShellCall &call : Placement())
         messages.push_back(call.message);
     return messages;
 }

@@ -30,6 +30,9 @@ class BarTest : public testing::Test
     // Destroys the bar as the exit command does and takes the quit message it posts.
     void QuitBar();
 
+    // The requests that register, position and remove the bar; the taskbar state queries of
+    // every panel rebuild left out.
+    std::vector<ShellCall> Placement() const;
     std::vector<DWORD> Messages() const;
 
   private:

@@ -1,0 +1,141 @@
+#include "dialogs/propsdlg.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/registry.h"
+#include "store/slots.h"
+#include "text/codepage.h"
+
+const int kFieldSize = 255;
+const int kTextSize = 128;
+
+static int Slot;
+static char SlotName[32];
+static char FileBuffer[kPathBufferSize];
+static char TitleBuffer[kPathBufferSize];
+static OPENFILENAMEA BrowseRecord;
+// The stored window state, written back as it was when the list offers no entry for it.
+static int StoredShowMode;
+
+static void AddShowModes(HWND dialog)
+{
+    for (UINT text = IDS_SHOW_NORMAL; text <= IDS_SHOW_MAXIMIZED; ++text) {
+        char entry[kTextSize];
+        LoadStringA(Instance, text, entry, kTextSize);
+        SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(entry));
+    }
+}
+
+static void ShowField(HWND dialog, int control, const char *key, char *buffer)
+{
+    buffer[0] = '\0';
+    ReadString(HKEY_CURRENT_USER, key, SlotName, buffer, kFieldSize);
+    SendDlgItemMessageA(dialog, control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer));
+}
+
+static void OnInit(HWND dialog, int slot)
+{
+    Slot = slot;
+    wsprintfA(SlotName, "%d", slot);
+    ReadSlotOptions(slot);
+    StoredShowMode = SlotOptions.showMode;
+    AddShowModes(dialog);
+    SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_SETCURSEL, SlotOptions.showMode, 0);
+    SendDlgItemMessageA(dialog, IDC_RUN_AT_START, BM_SETCHECK,
+                        SlotOptions.runAtStart != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    ShowField(dialog, IDC_FILE, kFileKey, FileBuffer);
+    ShowField(dialog, IDC_TITLE, kTitleKey, TitleBuffer);
+}
+
+static void StoreField(HWND dialog, int control, const char *key, char *buffer)
+{
+    buffer[0] = '\0';
+    SendDlgItemMessageA(dialog, control, WM_GETTEXT, kFieldSize, reinterpret_cast<LPARAM>(buffer));
+    WriteString(HKEY_CURRENT_USER, key, SlotName, buffer);
+}
+
+static void OnStore(HWND dialog)
+{
+    const LRESULT selected = SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_GETCURSEL, 0, 0);
+    SlotOptions.showMode = selected == CB_ERR ? StoredShowMode : static_cast<int>(selected);
+    SlotOptions.runAtStart =
+        SendDlgItemMessageA(dialog, IDC_RUN_AT_START, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    WriteSlotOptions(Slot);
+    StoreField(dialog, IDC_FILE, kFileKey, FileBuffer);
+    StoreField(dialog, IDC_TITLE, kTitleKey, TitleBuffer);
+    EndDialog(dialog, 1);
+}
+
+// The filter's parts are kept in one string, each ended by "#": a byte below 0x40 is never the
+// second half of a double-byte character, so it can safely become the separating zero.
+static char *LoadBrowseFilter(char *filter, int size)
+{
+    const int length = LoadStringA(Instance, IDS_BROWSE_FILTER, filter, size - 1);
+    for (int i = 0; i < length; ++i)
+        if (filter[i] == '#')
+            filter[i] = '\0';
+    filter[length] = '\0';
+    return filter;
+}
+
+static void OnBrowse(HWND dialog)
+{
+    char filter[kTextSize];
+    char title[kTextSize];
+    LoadStringA(Instance, IDS_BROWSE_TITLE, title, kTextSize);
+    ZeroMemory(&BrowseRecord, sizeof BrowseRecord);
+    BrowseRecord.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    BrowseRecord.hwndOwner = dialog;
+    BrowseRecord.lpstrFilter = LoadBrowseFilter(filter, kTextSize);
+    BrowseRecord.lpstrFile = FileBuffer;
+    BrowseRecord.nMaxFile = kFieldSize;
+    BrowseRecord.lpstrFileTitle = TitleBuffer;
+    BrowseRecord.nMaxFileTitle = kFieldSize;
+    BrowseRecord.lpstrTitle = title;
+    BrowseRecord.Flags = OFN_HIDEREADONLY;
+    if (GetOpenFileNameA(&BrowseRecord) != 1)
+        return;
+    SendDlgItemMessageA(dialog, IDC_FILE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FileBuffer));
+    CutExtension(TitleBuffer, ActiveLeadBytes());
+    SendDlgItemMessageA(dialog, IDC_TITLE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TitleBuffer));
+}
+
+static INT_PTR OnCommand(HWND dialog, WPARAM wParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OnStore(dialog);
+        return TRUE;
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        return TRUE;
+    case IDC_BROWSE:
+        OnBrowse(dialog);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+static INT_PTR CALLBACK PropertiesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInit(dialog, static_cast<int>(lParam));
+        return FALSE;
+    case WM_COMMAND:
+        return OnCommand(dialog, wParam);
+    default:
+        return FALSE;
+    }
+}
+
+void OpenPropertiesDialog(int slot)
+{
+    if (DialogBoxParamA(Instance, REGIST_TEMPLATE, BarWindow, PropertiesProc, slot) == 1)
+        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+}

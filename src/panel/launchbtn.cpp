@@ -1,0 +1,144 @@
+#include "panel/launchbtn.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "dialogs/propsdlg.h"
+#include "panel/launch.h"
+#include "panel/panel.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+// The button's position in the panel's tables. Found by its slot number, and checked by its
+// handle: a button whose panel was rebuilt during a modal loop no longer owns any entry.
+static int ButtonIndex(HWND button)
+{
+    const int index = SlotIndex(GetDlgCtrlID(button), DispPage, ButtonsPerPage);
+    if (index >= 0 && index < kMaxButtons && ButtonTable[index] == button)
+        return index;
+    for (int i = 0; i < kMaxButtons; ++i)
+        if (ButtonTable[i] == button)
+            return i;
+    return -1;
+}
+
+static void LoadButtonIcon(HWND button, int index)
+{
+    DragAcceptFiles(button, TRUE);
+    ReadSlotRecord(kFileKey, GetDlgCtrlID(button), ScratchBuffer, kPathBufferSize);
+    if (ScratchBuffer[0] == '\0') {
+        HasIconTable[index] = 0;
+        return;
+    }
+    SHFILEINFOA info = {};
+    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA(ScratchBuffer, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    const HICON icon = list ? ImageList_GetIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+    SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    IconTable[index] = icon;
+    HasIconTable[index] = 1;
+}
+
+static void ReleaseButtonIcon(HWND button, int index)
+{
+    DragAcceptFiles(button, FALSE);
+    if (HasIconTable[index] == 1) {
+        DestroyIcon(IconTable[index]);
+        IconTable[index] = nullptr;
+        HasIconTable[index] = 0;
+    }
+}
+
+static void ClickButton(int slot)
+{
+    if (LaunchLock != 0)
+        return;
+    SetTimer(ButtonPanel, kLaunchLockTimer, kLaunchLockMilliseconds, nullptr);
+    LaunchLock = 1;
+    if (static_cast<UINT_PTR>(OpenSlot(slot)) <= 32)
+        OpenPropertiesDialog(slot);
+}
+
+static void ShowButtonMenu(HWND button, LPARAM lParam)
+{
+    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    RECT client;
+    GetClientRect(button, &client);
+    if (!PtInRect(&client, point))
+        return;
+    const HMENU menu = LoadMenuA(Instance, BTN_POPUP_MENU);
+    if (!menu)
+        return;
+    ClientToScreen(button, &point);
+    TrackPopupMenuEx(GetSubMenu(menu, 0), TPM_RIGHTBUTTON, point.x, point.y, button, nullptr);
+    DestroyMenu(menu);
+}
+
+static void RunMenuCommand(int slot, WPARAM wParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDM_PROPERTIES:
+        OpenPropertiesDialog(slot);
+        break;
+    case IDM_COPY:
+        CopySlot(slot);
+        break;
+    case IDM_CUT:
+        CutSlot(slot);
+        break;
+    case IDM_PASTE:
+        PasteSlot(slot);
+        break;
+    case IDM_DELETE:
+        DeleteSlot(slot);
+        break;
+    }
+}
+
+static LRESULT TakeDroppedFiles(int slot, HDROP drop)
+{
+    if (IsExecutableSlot(slot)) {
+        OpenSlotWithDroppedFiles(slot, drop);
+    } else {
+        char path[kPathBufferSize];
+        path[0] = '\0';
+        DragQueryFileA(drop, 0, path, kPathBufferSize - 1);
+        RegisterDroppedPath(slot, path);
+    }
+    DragFinish(drop);
+    return 0;
+}
+
+LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int index = ButtonIndex(button);
+    if (index < 0)
+        return DefWindowProcA(button, message, wParam, lParam);
+    const WNDPROC saved = SavedProcTable[index];
+    const int slot = GetDlgCtrlID(button);
+    switch (message) {
+    case UM_LATE_INIT:
+        LoadButtonIcon(button, index);
+        break;
+    case WM_DESTROY:
+        ReleaseButtonIcon(button, index);
+        break;
+    case WM_LBUTTONUP:
+        ClickButton(slot);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowButtonMenu(button, lParam);
+        break;
+    case WM_COMMAND:
+        RunMenuCommand(slot, wParam);
+        break;
+    case WM_DROPFILES:
+        return TakeDroppedFiles(slot, reinterpret_cast<HDROP>(wParam));
+    }
+    // A modal loop above may have let a rebuild destroy this button.
+    if (!IsWindow(button))
+        return 0;
+    return CallWindowProcA(saved, button, message, wParam, lParam);
+}

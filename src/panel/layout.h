@@ -1,0 +1,43 @@
+// The button panel's arithmetic: how many buttons fit, where the strips, the panel and each
+// button go, and how pages wrap.
+#pragma once
+
+#include "placement/geometry.h"
+
+const int kMaxButtons = 70;
+const int kButtonWidth = 23;
+const int kButtonHeight = 22;
+const int kButtonInset = 4;
+const int kCommandStripSize = 104;
+const int kGripSize = 10;
+const int kHorizontalEndMargin = 4;
+
+// Buttons per page for the space counted along the bar; previous where the rule keeps it.
+int VerticalButtonCount(int space, int previous);
+int HorizontalButtonCount(int space, int previous);
+
+// Buttons per page for a client area W x H with command strip size S and taskbar margin m.
+int ButtonCount(int edge, int width, int height, int stripSize, int margin, int previous);
+
+// A child's place in the bar's client area.
+struct Box {
+    int x, y, width, height;
+};
+
+struct PanelLayout {
+    Box commandStrip, gripStrip, panel;
+};
+
+// The places of the children for a dock edge; false for an edge that is no dock edge.
+bool LayOutPanel(int edge, int width, int height, int stripSize, PanelLayout *layout);
+
+// Top-left corner of launch button i inside the panel.
+void ButtonOrigin(int edge, int index, int *x, int *y);
+
+// Slot number of button index of a page, and the index of a slot's button on the page shown.
+// Stored pages may be anything; the arithmetic wraps instead of overflowing.
+int SlotNumber(int page, int perPage, int index);
+int SlotIndex(int slot, int page, int perPage);
+
+int PreviousPage(int page, int maxPage);
+int NextPage(int page, int maxPage);

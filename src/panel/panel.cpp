@@ -1,0 +1,157 @@
+#include "panel/panel.h"
+
+#include <commctrl.h>
+
+#include "panel/launchbtn.h"
+#include "placement/appbar.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+int ButtonsPerPage;
+int CommandStripSize;
+int LaunchLock;
+HWND ButtonTable[kMaxButtons];
+WNDPROC SavedProcTable[kMaxButtons];
+int HasIconTable[kMaxButtons + 2];
+HICON IconTable[kMaxButtons + 2];
+
+static HWND PanelTooltip;
+
+static void Place(HWND child, const Box &box)
+{
+    if (child)
+        SetWindowPos(child, nullptr, box.x, box.y, box.width, box.height, 0);
+}
+
+static void DestroyPanel()
+{
+    if (ButtonPanel)
+        DestroyWindow(ButtonPanel);
+}
+
+void RebuildPanel()
+{
+    DestroyPanel();
+    const int margin = QueryTaskbarMargin();
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    PanelLayout layout;
+    if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout)) {
+        Place(CommandStrip, layout.commandStrip);
+        Place(GripStrip, layout.gripStrip);
+    }
+    ButtonsPerPage = ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
+                                 ButtonsPerPage);
+    CreatePanel();
+}
+
+static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+
+void CreatePanel()
+{
+    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    PanelLayout layout;
+    if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
+        Place(ButtonPanel, layout.panel);
+}
+
+static void TurnPage(int page)
+{
+    DestroyPanel();
+    DispPage = page;
+    CreatePanel();
+}
+
+void ShowPreviousPage()
+{
+    TurnPage(PreviousPage(DispPage, MaxPage));
+}
+
+void ShowNextPage()
+{
+    TurnPage(NextPage(DispPage, MaxPage));
+}
+
+static void CreateButton(HWND panel, int index)
+{
+    int x, y;
+    ButtonOrigin(AppBarMode, index, &x, &y);
+    const int slot = SlotNumber(DispPage, ButtonsPerPage, index);
+    const HWND button = CreateWindowExA(
+        0, "button", nullptr, WS_CHILD | WS_VISIBLE | BS_ICON, x, y, kButtonWidth, kButtonHeight,
+        panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(slot)), Instance, nullptr);
+    ButtonTable[index] = button;
+    SavedProcTable[index] = reinterpret_cast<WNDPROC>(GetWindowLongA(button, GWL_WNDPROC));
+    SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(LaunchButtonProc));
+    SendMessageA(button, UM_LATE_INIT, 0, 0);
+}
+
+// The tooltip window has no owner: an owned pop-up above the bar keeps some window managers
+// (Wine's) from moving the bar into the topmost band. The panel destroys it itself.
+static void AddTooltips(HWND panel)
+{
+    PanelTooltip =
+        CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = panel;
+    for (int i = 0; i < ButtonsPerPage; ++i) {
+        ReadSlotRecord(kTitleKey, GetDlgCtrlID(ButtonTable[i]), ScratchBuffer, kPathBufferSize);
+        tool.uId = reinterpret_cast<UINT_PTR>(ButtonTable[i]);
+        tool.lpszText = ScratchBuffer;
+        SendMessageA(PanelTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+static void OnPanelInit(HWND panel)
+{
+    for (int i = 0; i < ButtonsPerPage; ++i)
+        CreateButton(panel, i);
+    AddTooltips(panel);
+}
+
+static void OnPanelMouseMove(HWND panel, WPARAM wParam, LPARAM lParam)
+{
+    MSG msg = {panel, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    GetCursorPos(&msg.pt);
+    SendMessageA(PanelTooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+static void ReleaseLaunchLock(HWND panel)
+{
+    LaunchLock = 0;
+    KillTimer(panel, kLaunchLockTimer);
+}
+
+static void OnPanelDestroy(HWND panel)
+{
+    if (LaunchLock == 1)
+        ReleaseLaunchLock(panel);
+    DestroyWindow(PanelTooltip);
+    PanelTooltip = nullptr;
+}
+
+static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        OnPanelInit(panel);
+        break;
+    case WM_MOUSEMOVE:
+        OnPanelMouseMove(panel, wParam, lParam);
+        break;
+    case WM_TIMER:
+        ReleaseLaunchLock(panel);
+        break;
+    case WM_DESTROY:
+        OnPanelDestroy(panel);
+        break;
+    }
+    return FALSE;
+}

@@ -1,0 +1,23 @@
+// Path arithmetic on byte strings of the ANSI code page: titles, working directories and the
+// quoting of a path handed to a program as its argument.
+#pragma once
+
+#include "text/dbcs.h"
+
+const int kPathBufferSize = 256;
+
+// The title of a registered file: the final component of path, without its extension. A path
+// without "\" counts as one component. title holds kPathBufferSize bytes.
+void DeriveTitle(const char *path, char *title, const LeadBytes &lb);
+
+// Everything before the last "\" of file, or the empty string when it has none. directory holds
+// kPathBufferSize bytes.
+void SlotWorkingDirectory(const char *file, char *directory, const LeadBytes &lb);
+
+// Cuts text at its last "." (the extension and its dot go); text without "." stays whole.
+void CutExtension(char *text, const LeadBytes &lb);
+
+// A path with a blank becomes one argument in double quotes, unless it is quoted already; other
+// paths stay as they are. argument holds kQuotedPathSize bytes.
+const int kQuotedPathSize = kPathBufferSize + 2;
+void QuoteIfBlank(const char *path, char *argument);

@@ -1,0 +1,119 @@
+#include "text/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "store/options.h"
+
+namespace
+{
+
+const LeadBytes kSjis = ShiftJisLeadBytes();
+const std::string kHyou = "\x95\x5C"; // 表, trail byte 0x5C
+const std::string kSo = "\x83\x5C";   // ソ
+
+std::string Title(const std::string &path)
+{
+    char title[kPathBufferSize];
+    DeriveTitle(path.c_str(), title, kSjis);
+    return title;
+}
+
+std::string Directory(const std::string &file)
+{
+    char directory[kPathBufferSize];
+    SlotWorkingDirectory(file.c_str(), directory, kSjis);
+    return directory;
+}
+
+std::string Quoted(const std::string &path)
+{
+    char argument[kQuotedPathSize];
+    QuoteIfBlank(path.c_str(), argument);
+    return argument;
+}
+
+TEST(DeriveTitle, FinalComponentWithoutItsExtension)
+{
+    EXPECT_EQ(Title("C:\\Program Files\\Tool\\tool.exe"), "tool");
+    EXPECT_EQ(Title("D:\\Docs\\report.final.doc"), "report.final");
+    EXPECT_EQ(Title("C:\\Data.old\\notes"), "notes");
+    EXPECT_EQ(Title("D:\\"), "");
+    EXPECT_EQ(Title("tool.exe"), "tool"); // no "\" at all: the whole path is the component
+}
+
+TEST(DeriveTitle, TrailBytes5CAreNoSeparators)
+{
+    EXPECT_EQ(Title("C:\\" + kHyou + "\\" + kSo + ".txt"), kSo);
+    EXPECT_EQ(Title("C:\\data\\" + kHyou + kSo), kHyou + kSo);
+}
+
+TEST(DeriveTitle, TheLongestPathStaysInsideTheBuffer)
+{
+    const std::string name(300, 'n');
+    EXPECT_EQ(Title("C:\\" + name + ".exe"), std::string(255, 'n'));
+}
+
+TEST(SlotWorkingDirectory, EverythingBeforeTheLastSeparator)
+{
+    EXPECT_EQ(Directory("C:\\Program Files\\Tool\\tool.exe"), "C:\\Program Files\\Tool");
+    EXPECT_EQ(Directory("C:\\tool.exe"), "C:");
+    EXPECT_EQ(Directory("tool.exe"), "");
+    EXPECT_EQ(Directory("https://example.org/x"), "");
+    EXPECT_EQ(Directory(""), "");
+}
+
+TEST(SlotWorkingDirectory, ADoubleByteFolderNameIsNotCutInside)
+{
+    EXPECT_EQ(Directory("C:\\" + kHyou + "\\tool.exe"), "C:\\" + kHyou);
+    EXPECT_EQ(Directory("C:\\a" + kSo + "\\b" + kSo + "\\x.exe"), "C:\\a" + kSo + "\\b" + kSo);
+}
+
+TEST(QuoteIfBlank, OnlyPathsWithBlanksAreQuoted)
+{
+    EXPECT_EQ(Quoted("C:\\My Documents\\a b.txt"), "\"C:\\My Documents\\a b.txt\"");
+    EXPECT_EQ(Quoted("C:\\docs\\a.txt"), "C:\\docs\\a.txt");
+    EXPECT_EQ(Quoted("\"C:\\a b.txt\""), "\"C:\\a b.txt\"");
+    EXPECT_EQ(Quoted(std::string(254, 'x') + " "), "\"" + std::string(254, 'x') + " \"");
+}
+
+TEST(Options, AbsentAndShortTextsReadAsZeros)
+{
+    const OptionPair empty = ParseOptions("");
+    EXPECT_EQ(empty.runAtStart, 0);
+    EXPECT_EQ(empty.showMode, 0);
+    const OptionPair shortText = ParseOptions("1");
+    EXPECT_EQ(shortText.runAtStart, 1);
+    EXPECT_EQ(shortText.showMode, 0);
+    const OptionPair full = ParseOptions("10000000000000000002");
+    EXPECT_EQ(full.runAtStart, 1);
+    EXPECT_EQ(full.showMode, 2);
+}
+
+TEST(Options, NonDigitsAreTakenAsTheyAre)
+{
+    const OptionPair pair = ParseOptions("a000000000000000000\x9F");
+    EXPECT_EQ(pair.runAtStart, 'a' - '0');
+    EXPECT_EQ(pair.showMode, -0x61 - '0'); // 0x9F as a signed byte
+}
+
+TEST(Options, FormatPutsTheDigitsIntoTheTemplate)
+{
+    char text[kOptionBufferSize];
+    FormatOptions(OptionPair{1, 2}, text);
+    EXPECT_STREQ(text, "10000000000000000002");
+    FormatOptions(ParseOptions("a000000000000000000\x9F"), text);
+    EXPECT_STREQ(text, "a000000000000000000\x9F"); // what was read is written back
+}
+
+TEST(Options, ShowCommands)
+{
+    EXPECT_EQ(ShowCommandFor(0), 1);
+    EXPECT_EQ(ShowCommandFor(1), 2);
+    EXPECT_EQ(ShowCommandFor(2), 3);
+    EXPECT_EQ(ShowCommandFor(3), 1);
+    EXPECT_EQ(ShowCommandFor(-1), 1);
+}
+
+} // namespace
