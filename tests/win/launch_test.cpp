@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+
+#include "barfixture.h"
+#include "launching.h"
+#include "modal.h"
+#include "panel/launch.h"
+#include "panel/panel.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+namespace
+{
+
+class Launching : public BarTest
+{
+  protected:
+    static void Store(const char *key, int slot, const std::string &text)
+    {
+        const std::string name = std::to_string(slot);
+        StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
+    }
+    static std::string Folder(const std::string &path) { return path.substr(0, path.rfind('\\')); }
+
+    // A drop of these paths on a window, as the shell delivers it.
+    static void Drop(HWND target, const std::vector<std::string> &paths)
+    {
+        size_t size = sizeof(DROPFILES) + 1;
+        for (const std::string &p : paths)
+            size += p.size() + 1;
+        HGLOBAL memory = GlobalAlloc(GHND, size);
+        DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        char *list = reinterpret_cast<char *>(drop + 1);
+        for (const std::string &p : paths) {
+            memcpy(list, p.c_str(), p.size() + 1);
+            list += p.size() + 1;
+        }
+        GlobalUnlock(memory);
+        SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    }
+};
+
+TEST_F(Launching, ASlotOpensWithItsWindowStateInItsFolder)
+{
+    const std::string recorder = PrepareRecorder("Recorder Home");
+    const char *options[] = {"00000000000000000000", "00000000000000000001", "00000000000000000002",
+                             "00000000000000000007", "1"};
+    const int shows[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNORMAL,
+                         SW_SHOWNORMAL};
+    StartBar();
+    for (int i = 0; i < 5; ++i) {
+        Store(kFileKey, i, recorder);
+        Store(kOptionKey, i, options[i]);
+        EXPECT_GT(OpenSlot(i), 32);
+    }
+    const std::vector<Launch> launches = Launches(5);
+    ASSERT_EQ(launches.size(), 5u);
+    std::vector<int> seen;
+    for (const Launch &l : launches) {
+        seen.push_back(l.show);
+        EXPECT_EQ(l.directory, Folder(recorder));
+        EXPECT_EQ(l.commandLine.rfind("\"" + recorder + "\"", 0), 0u) << l.commandLine;
+    }
+    std::sort(seen.begin(), seen.end());
+    std::vector<int> expected(shows, shows + 5);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(Launching, AnEmptySlotOpensNothing)
+{
+    StartBar();
+    EXPECT_EQ(OpenSlot(3), 0);
+}
+
+TEST_F(Launching, TwoReleasesWithinTheLockOpenOnce)
+{
+    const std::string recorder = PrepareRecorder("Recorder Lock");
+    Store(kFileKey, 0, recorder);
+    Store(kFileKey, 1, recorder);
+    StartBar();
+    SendMessageA(GetDlgItem(ButtonPanel, 0), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageA(GetDlgItem(ButtonPanel, 0), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendMessageA(GetDlgItem(ButtonPanel, 1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(LaunchLock, 1);
+    EXPECT_EQ(Launches(2, 1500).size(), 1u);
+    EXPECT_EQ(LaunchLock, 0); // released by the panel's timer
+    SendMessageA(GetDlgItem(ButtonPanel, 1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(Launches(2).size(), 2u);
+}
+
+TEST_F(Launching, AFailedClickOpensThePropertiesOfTheSlot)
+{
+    Store(kFileKey, 2, "C:\\nowhere\\gone.exe");
+    StartBar();
+    std::string shownFile;
+    std::wstring caption;
+    DriveModal({[&] {
+        HWND dialog = FindDialog(BarWindow);
+        if (!dialog)
+            return false;
+        caption = WindowTextW(dialog);
+        shownFile = ItemText(dialog, IDC_FILE);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }});
+    SendMessageA(GetDlgItem(ButtonPanel, 2), WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(ModalStepsDone());
+    EXPECT_EQ(caption, L"\xFF8C\xFF9F\xFF9B\xFF8A\xFF9F\xFF83\xFF68"); // ﾌﾟﾛﾊﾟﾃｨ
+    EXPECT_EQ(shownFile, "C:\\nowhere\\gone.exe");
+}
+
+TEST_F(Launching, AnEmptySlotClickedOpensItsProperties)
+{
+    StartBar();
+    bool opened = false;
+    DriveModal({[&] {
+        HWND dialog = FindDialog(BarWindow);
+        if (!dialog)
+            return false;
+        opened = true;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }});
+    SendMessageA(GetDlgItem(ButtonPanel, 4), WM_LBUTTONUP, 0, 0);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(Launching, FilesDroppedOnAProgramStartItOncePerFileInDropOrder)
+{
+    const std::string recorder = PrepareRecorder("Recorder Drops");
+    Store(kFileKey, 1, recorder);
+    Store(kOptionKey, 1, "00000000000000000002");
+    StartBar();
+    const std::string spaced = TestFolder() + "\\My Files\\a b.txt";
+    const std::vector<std::string> files = {"C:\\first.txt", spaced, "C:\\third.txt"};
+    Drop(GetDlgItem(ButtonPanel, 1), files);
+    const std::vector<Launch> launches = Launches(3);
+    ASSERT_EQ(launches.size(), 3u);
+    const std::string program = "\"" + recorder + "\" ";
+    EXPECT_EQ(launches[0].commandLine, program + "C:\\first.txt");
+    EXPECT_EQ(launches[1].commandLine, program + "\"" + spaced + "\"");
+    EXPECT_EQ(launches[2].commandLine, program + "C:\\third.txt");
+    for (const Launch &l : launches) {
+        EXPECT_EQ(l.show, SW_SHOWNORMAL);
+        EXPECT_EQ(l.directory, Folder(recorder));
+    }
+    EXPECT_EQ(ReadStored(kFileKey, "1").bytes.size(), recorder.size() + 1);
+}
+
+TEST_F(Launching, AFileDroppedOnADocumentSlotReplacesItsRegistration)
+{
+    Store(kFileKey, 0, "C:\\docs\\old.txt");
+    Store(kOptionKey, 0, "10000000000000000002");
+    StartBar();
+    const HWND panel = ButtonPanel;
+    Drop(GetDlgItem(ButtonPanel, 0), {"C:\\windows\\notepad.exe", "C:\\second.txt"});
+    EXPECT_EQ(ReadStored(kFileKey, "0").bytes.size(), strlen("C:\\windows\\notepad.exe") + 1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(ReadStored(kTitleKey, "0").bytes.data())),
+              "notepad");
+    EXPECT_FALSE(ReadStored(kOptionKey, "0").present);
+    Pump(50);
+    EXPECT_NE(ButtonPanel, panel); // rebuilt
+    EXPECT_EQ(HasIconTable[0], 1);
+}
+
+TEST_F(Launching, TheStartupRunOpensMarkedSlotsInRangeAndArmsTheTimer)
+{
+    const std::string recorder = PrepareRecorder("Recorder Startup");
+    StoreDword("MaxPage", 0);
+    for (int slot : {0, 3, 500}) {
+        Store(kFileKey, slot, recorder);
+        Store(kOptionKey, slot, "10000000000000000001");
+    }
+    Store(kOptionKey, 5, "10000000000000000000"); // marked, but no file
+    Store(kFileKey, 6, recorder);                 // a file, not marked
+    StartBar();
+    const std::vector<Launch> launches = Launches(3, 1500);
+    ASSERT_EQ(launches.size(), 2u);
+    EXPECT_EQ(launches[0].show, SW_SHOWMINIMIZED);
+    EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
+}
+
+TEST_F(Launching, StartLaunchOffOpensNothingButStillArmsTheTimer)
+{
+    const std::string recorder = PrepareRecorder("Recorder Off");
+    StoreDword("StartLaunch", 2);
+    Store(kFileKey, 0, recorder);
+    Store(kOptionKey, 0, "10000000000000000000");
+    StartBar();
+    EXPECT_EQ(StartLaunch, 2);
+    EXPECT_TRUE(Launches(1, 800).empty());
+    EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
+}
+
+} // namespace

@@ -1,0 +1,19 @@
+// The recorder program's log: how each started instance was started.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Launch {
+    std::string created; // sortable creation time
+    int show;
+    std::string directory;
+    std::string commandLine;
+};
+
+// A fresh copy of the recorder in a folder of the test tree (its name may hold blanks), with
+// an empty log; returns the recorder's path.
+std::string PrepareRecorder(const char *folderName);
+
+// The launches logged so far, oldest first; waits until at least count are there.
+std::vector<Launch> Launches(size_t count, unsigned milliseconds = 5000);

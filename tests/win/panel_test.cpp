@@ -1,0 +1,234 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "barfixture.h"
+#include "panel/panel.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+namespace
+{
+
+class Panel : public BarTest
+{
+  protected:
+    static void Register(int slot, const char *file, const char *title = "")
+    {
+        const std::string name = std::to_string(slot);
+        StoreRaw(kFileKey, name.c_str(), REG_SZ, file, DWORD(strlen(file) + 1));
+        StoreRaw(kTitleKey, name.c_str(), REG_SZ, title, DWORD(strlen(title) + 1));
+    }
+    static std::vector<HWND> Buttons()
+    {
+        std::vector<HWND> buttons;
+        for (HWND child = GetWindow(ButtonPanel, GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            buttons.push_back(child);
+        return buttons;
+    }
+    static int FirstId() { return GetDlgCtrlID(Buttons().front()); }
+    static std::vector<HWND> Tooltips()
+    {
+        std::vector<HWND> found;
+        EnumThreadWindows(GetCurrentThreadId(), CollectTooltip, reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+    static HWND PanelTooltip() { return Tooltips().empty() ? nullptr : Tooltips().front(); }
+    static int CountTooltips() { return int(Tooltips().size()); }
+
+  private:
+    static BOOL CALLBACK CollectTooltip(HWND window, LPARAM found)
+    {
+        char name[32];
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+            reinterpret_cast<std::vector<HWND> *>(found)->push_back(window);
+        return TRUE;
+    }
+};
+
+TEST_F(Panel, AVerticalBarHoldsAsManyButtonsAsFitItsLength)
+{
+    StartBar();
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    const int expected = std::min(69, int(client.bottom - QueryTaskbarMargin()) / 22);
+    ASSERT_EQ(ButtonsPerPage, expected);
+    const std::vector<HWND> buttons = Buttons();
+    ASSERT_EQ(int(buttons.size()), expected);
+    RECT panel = WindowRect(ButtonPanel);
+    MapWindowPoints(nullptr, BarWindow, reinterpret_cast<POINT *>(&panel), 2);
+    EXPECT_TRUE(SameRect(panel, RECT{2, 0, client.right - 2, client.bottom})) << Describe(panel);
+    for (int i = 0; i < expected; ++i) {
+        HWND button = GetDlgItem(ButtonPanel, i);
+        ASSERT_NE(button, nullptr) << i;
+        RECT r = WindowRect(button);
+        MapWindowPoints(nullptr, ButtonPanel, reinterpret_cast<POINT *>(&r), 2);
+        EXPECT_TRUE(SameRect(r, RECT{0, 4 + 22 * i, 23, 26 + 22 * i})) << i << Describe(r);
+        EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | BS_ICON),
+                  WS_CHILD | WS_VISIBLE | BS_ICON);
+        EXPECT_NE(GetWindowLongA(button, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    }
+}
+
+TEST_F(Panel, AHorizontalBarLaysItsButtonsSideBySide)
+{
+    StoreDword("AppBarMode", 3);
+    StartBar();
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    EXPECT_EQ(ButtonsPerPage, std::min(70, int(client.right - 4) / 23));
+    RECT r = WindowRect(GetDlgItem(ButtonPanel, 2));
+    MapWindowPoints(nullptr, ButtonPanel, reinterpret_cast<POINT *>(&r), 2);
+    EXPECT_TRUE(SameRect(r, RECT{50, 4, 73, 26})) << Describe(r);
+}
+
+TEST_F(Panel, PagesTurnBothWaysAndWrap)
+{
+    StoreDword("MaxPage", 2);
+    StartBar();
+    const int perPage = ButtonsPerPage;
+    SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
+    EXPECT_EQ(DispPage, 1);
+    EXPECT_EQ(FirstId(), perPage);
+    SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
+    SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
+    EXPECT_EQ(DispPage, 0);
+    SendMessageA(BarWindow, WM_COMMAND, IDM_PREVIOUS_PAGE, 0);
+    EXPECT_EQ(DispPage, 2);
+    EXPECT_EQ(FirstId(), 2 * perPage);
+    EXPECT_EQ(int(Buttons().size()), perPage);
+    QuitBar();
+    EXPECT_EQ(StoredDword("DispPage"), 2);
+}
+
+TEST_F(Panel, WithASinglePageBothCommandsShowPageZero)
+{
+    StoreDword("MaxPage", 0);
+    StartBar();
+    for (WPARAM command : {IDM_NEXT_PAGE, IDM_PREVIOUS_PAGE}) {
+        const HWND before = ButtonPanel;
+        SendMessageA(BarWindow, WM_COMMAND, command, 0);
+        EXPECT_EQ(DispPage, 0);
+        EXPECT_NE(ButtonPanel, before); // rebuilt all the same
+    }
+}
+
+TEST_F(Panel, AStoredPageBeyondTheLastIsShownAndNextLeadsToZero)
+{
+    StoreDword("DispPage", 1000);
+    StartBar();
+    EXPECT_EQ(FirstId(), 1000 * ButtonsPerPage);
+    SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
+    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(FirstId(), 0);
+}
+
+TEST_F(Panel, UnknownCommandsChangeNothing)
+{
+    StartBar();
+    const HWND before = ButtonPanel;
+    EXPECT_EQ(SendMessageA(BarWindow, WM_COMMAND, 40099, 0), 0);
+    EXPECT_EQ(ButtonPanel, before);
+    EXPECT_EQ(DispPage, 0);
+}
+
+TEST_F(Panel, TitlesBecomeTooltipsAndFilesIcons)
+{
+    const std::string notepad = "C:\\windows\\notepad.exe";
+    Register(0, notepad.c_str(), "Notepad");
+    Register(1, "C:\\nowhere\\gone.exe", "Gone");
+    StartBar();
+    const HWND tooltip = PanelTooltip();
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), ButtonsPerPage);
+    const char *expected[] = {"Notepad", "Gone", ""};
+    for (int i = 0; i < 3; ++i) {
+        char text[256] = "x";
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = ButtonPanel;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(ButtonPanel, i));
+        tool.lpszText = text;
+        SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, expected[i]) << i;
+    }
+    EXPECT_NE(SendMessageA(GetDlgItem(ButtonPanel, 0), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    EXPECT_EQ(HasIconTable[0], 1);
+    EXPECT_EQ(SendMessageA(GetDlgItem(ButtonPanel, 1), BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    EXPECT_EQ(HasIconTable[1], 1); // registered, though the shell has no icon for it
+    EXPECT_EQ(HasIconTable[2], 0);
+}
+
+TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
+{
+    Register(0, "C:\\windows\\notepad.exe");
+    Register(2, "C:\\windows");
+    StartBar();
+    const HICON first = IconTable[0], second = IconTable[2];
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(first, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    const int tooltips = CountTooltips();
+    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+    Pump(50);
+    EXPECT_FALSE(GetIconInfo(first, &info));
+    EXPECT_FALSE(GetIconInfo(second, &info));
+    EXPECT_EQ(CountTooltips(), tooltips);
+}
+
+// Counts the icons of this process by trying every handle value (exact under Wine).
+int CountIcons()
+{
+    int count = 0;
+    for (UINT_PTR h = 0x20; h < 0x10000; h += 2) {
+        ICONINFO info;
+        if (GetIconInfo(reinterpret_cast<HICON>(h), &info)) {
+            ++count;
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
+    }
+    return count;
+}
+
+SIZE_T MemoryInUse()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
+}
+
+TEST_F(Panel, AThousandRebuildsLeakNothing)
+{
+    // A short floating bar keeps the run brief: a few buttons, all with icons.
+    StoreDword("FloatMode", 1);
+    StoreDword("Width", 34);
+    StoreDword("Height", 150);
+    for (int slot = 0; slot < 8; ++slot)
+        Register(slot, "C:\\windows\\notepad.exe", "n");
+    StartBar();
+    ASSERT_GT(ButtonsPerPage, 0);
+    for (int i = 0; i < 50; ++i)
+        RebuildPanel();
+    const int icons = CountIcons();
+    const int tooltips = CountTooltips();
+    const SIZE_T memory = MemoryInUse();
+    for (int i = 0; i < 1000; ++i)
+        RebuildPanel();
+    EXPECT_EQ(CountIcons(), icons);
+    EXPECT_EQ(CountTooltips(), tooltips);
+    EXPECT_LE(MemoryInUse(), memory + 64 * 1024);
+}
+
+} // namespace
