@@ -12,3 +12,4 @@ trap 'scripts/testbed.sh down' EXIT
 eval "$(scripts/testbed.sh env)"
 wine build/tests/barctl.exe quit 10 >/dev/null 2>&1 || true
 wine build/bench/startup.exe "${BENCH_RUNS:-9}"
+wine build/bench/rebuild.exe "${BENCH_REBUILDS:-10000}"

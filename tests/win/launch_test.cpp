@@ -199,4 +199,99 @@ TEST_F(Launching, StartLaunchOffOpensNothingButStillArmsTheTimer)
     EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
 }
 
+TEST_F(Launching, AHugePageCountStillStartsQuickly)
+{
+    const std::string recorder = PrepareRecorder("Recorder Huge");
+    StoreDword("MaxPage", 0x7FFFFFFF);
+    for (int slot : {9000, 20000}) {
+        Store(kFileKey, slot, recorder);
+        Store(kOptionKey, slot, "10000000000000000000");
+    }
+    StartBar();
+    EXPECT_EQ(Launches(2, 1500).size(), 1u); // the run stops after 10000 slots
+}
+
+TEST_F(Launching, ARebuildDuringTheButtonsDialogLeavesNoTrace)
+{
+    StartBar();
+    const HWND button = GetDlgItem(ButtonPanel, 1);
+    DriveModal({[&] {
+        HWND dialog = FindDialog(BarWindow);
+        if (!dialog)
+            return false;
+        SendMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0); // destroys the clicked button
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }});
+    EXPECT_EQ(SendMessageA(button, WM_LBUTTONUP, 0, 0), 0);
+    EXPECT_TRUE(ModalStepsDone());
+    EXPECT_FALSE(IsWindow(button));
+    EXPECT_EQ(GetDlgCtrlID(GetDlgItem(ButtonPanel, 1)), 1);
+}
+
+// The button's menu, driven with the keyboard as a user would.
+class ButtonMenu : public Launching
+{
+  protected:
+    void Choose(int slot, int downs)
+    {
+        DriveModal({[=] {
+            HWND menu = FindWindowA("#32768", nullptr);
+            if (!menu || !IsWindowVisible(menu))
+                return false;
+            for (int i = 0; i < downs; ++i)
+                PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+            PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+            return true;
+        }});
+        SendMessageA(GetDlgItem(ButtonPanel, slot), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+        EXPECT_TRUE(ModalStepsDone());
+        Pump(50);
+    }
+};
+
+TEST_F(ButtonMenu, HoldsTheFiveCommandsInOrder)
+{
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), "BTN_POPUP");
+    ASSERT_NE(menu, nullptr);
+    HMENU popup = GetSubMenu(menu, 0);
+    const UINT ids[] = {IDM_PROPERTIES, 0, IDM_COPY, IDM_CUT, IDM_PASTE, IDM_DELETE};
+    const wchar_t *texts[] = {L"\xFF8C\xFF9F\xFF9B\xFF8A\xFF9F\xFF83\xFF68",
+                              L"",
+                              L"\xFF7A\xFF8B\xFF9F\xFF70",
+                              L"\x5207\x308A\x53D6\x308A",
+                              L"\x8CBC\x308A\x4ED8\x3051",
+                              L"\x524A\x9664"};
+    ASSERT_EQ(GetMenuItemCount(popup), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(GetMenuItemID(popup, i), ids[i]) << i;
+        wchar_t text[32] = L"";
+        GetMenuStringW(popup, i, text, 32, MF_BYPOSITION);
+        EXPECT_EQ(std::wstring(text), texts[i]) << i;
+    }
+    DestroyMenu(menu);
+}
+
+TEST_F(ButtonMenu, DeleteEmptiesTheSlotAtOnce)
+{
+    Store(kFileKey, 0, "C:\\windows\\notepad.exe");
+    Store(kTitleKey, 0, "n");
+    StartBar();
+    ASSERT_EQ(HasIconTable[0], 1);
+    Choose(0, 5);
+    EXPECT_FALSE(ReadStored(kFileKey, "0").present);
+    EXPECT_FALSE(ReadStored(kTitleKey, "0").present);
+    EXPECT_EQ(HasIconTable[0], 0); // the new panel shows the button blank
+}
+
+TEST_F(ButtonMenu, CopyThenPasteIntoAnotherButton)
+{
+    Store(kFileKey, 0, "C:\\windows\\notepad.exe");
+    StartBar();
+    Choose(0, 2);
+    Choose(3, 4);
+    EXPECT_EQ(ReadStored(kFileKey, "3").bytes, ReadStored(kFileKey, "0").bytes);
+    EXPECT_EQ(HasIconTable[3], 1);
+}
+
 } // namespace

@@ -1,0 +1,109 @@
+// Rebuild benchmark: the bar's panel rebuilt with every slot of the page holding an existing
+// program, beside the floor of creating and destroying as many plain buttons; then the memory
+// growth over many rebuilds.
+//   rebuild [REBUILDS]
+#include <windows.h>
+
+#include <psapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "panel/panel.h"
+#include "shell/barwnd.h"
+#include "shell/instance.h"
+#include "store/registry.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+static double Milliseconds(const std::function<void()> &work)
+{
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+static double Median(const std::function<void()> &work, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i)
+        times.push_back(Milliseconds(work));
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The least a rebuild could do: a child window with as many plain buttons, made and destroyed.
+static void PlainButtons(int count)
+{
+    const HWND panel = CreateWindowExA(0, "static", nullptr, WS_CHILD | WS_VISIBLE, 2, 0, 23, 1000,
+                                       BarWindow, nullptr, nullptr, nullptr);
+    for (int i = 0; i < count; ++i)
+        CreateWindowExA(0, "button", nullptr, WS_CHILD | WS_VISIBLE | BS_ICON, 0, 4 + 22 * i, 23,
+                        22, panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)), nullptr,
+                        nullptr);
+    DestroyWindow(panel);
+}
+
+static SIZE_T MemoryInUse()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
+}
+
+int main(int argc, char **argv)
+{
+    const int rebuilds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000;
+    if (FindWindowA("KORIMBEL", nullptr)) {
+        std::printf("rebuild: quit the running bar first\n");
+        return 1;
+    }
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRootKey);
+    char program[MAX_PATH];
+    GetSystemWindowsDirectoryA(program, MAX_PATH);
+    lstrcatA(program, "\\notepad.exe");
+    for (int slot = 0; slot < kMaxButtons; ++slot) {
+        char name[16];
+        wsprintfA(name, "%d", slot);
+        WriteString(HKEY_CURRENT_USER, kFileKey, name, program);
+        WriteString(HKEY_CURRENT_USER, kTitleKey, name, "notepad");
+    }
+    RegisterBarClass(GetModuleHandleA(nullptr));
+    StartInstance(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+    const int buttons = ButtonsPerPage;
+    const double rebuild = Median(RebuildPanel, 31);
+    const double floor = Median([&] { PlainButtons(buttons); }, 31);
+    std::printf("rebuild of %d buttons with icons, median of 31: %.1f ms (%.2f ms a button); "
+                "floor %.1f ms; ratio %.2f (goal <= 2.00)\n",
+                buttons, rebuild, rebuild / buttons, floor, rebuild / floor);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kFileKey);
+    const double empty = Median(RebuildPanel, 31);
+    std::printf("rebuild of %d empty buttons, median of 31: %.1f ms\n", buttons, empty);
+    for (int slot = 0; slot < kMaxButtons; ++slot) {
+        char name[16];
+        wsprintfA(name, "%d", slot);
+        WriteString(HKEY_CURRENT_USER, kFileKey, name, program);
+    }
+    for (int i = 0; i < 100; ++i)
+        RebuildPanel();
+    const SIZE_T before = MemoryInUse();
+    for (int i = 0; i < rebuilds; ++i)
+        RebuildPanel();
+    const SIZE_T after = MemoryInUse();
+    std::printf("memory over %d rebuilds after 100 to warm up: %lu KiB -> %lu KiB, growth %ld KiB "
+                "(goal 0, under 64)\n",
+                rebuilds, static_cast<unsigned long>(before / 1024),
+                static_cast<unsigned long>(after / 1024),
+                static_cast<long>((long long)(after) - (long long)(before)) / 1024);
+    DestroyWindow(BarWindow);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRootKey);
+    return 0;
+}
