@@ -139,70 +139,61 @@ TEST_F(Properties, CancelStoresNothing)
     EXPECT_FALSE(KeyExists(kOptionKey));
 }
 
-TEST_F(Properties, BrowsingCanBeCancelledAndChangesNothing)
+// Browses from the properties dialog: the title edit is typed over first, then the open-file
+// dialog gets `answer`; the edits' texts afterwards come back as "file|title".
+class Browsing : public Properties
+{
+  protected:
+    std::string Browse(int slot, const std::function<void(HWND)> &answer)
+    {
+        std::string edits;
+        RunDialog(slot, {[&] {
+                             HWND d = Dialog();
+                             if (!d)
+                                 return false;
+                             SetDlgItemTextA(d, IDC_TITLE, "typed");
+                             PostMessageA(d, WM_COMMAND, IDC_BROWSE, 0);
+                             return true;
+                         },
+                         [&] {
+                             HWND browse = FindDialog(Dialog());
+                             if (!browse)
+                                 return false;
+                             browseCaption = WindowTextW(browse);
+                             answer(browse);
+                             return true;
+                         },
+                         [&] {
+                             HWND d = Dialog();
+                             if (!d || FindDialog(d))
+                                 return false;
+                             edits = ItemText(d, IDC_FILE) + "|" + ItemText(d, IDC_TITLE);
+                             PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                             return true;
+                         }});
+        return edits;
+    }
+    std::wstring browseCaption;
+};
+
+TEST_F(Browsing, CancelledChangesNothing)
 {
     Store(kFileKey, 1, "C:\\tools\\tool.exe");
-    std::wstring browseTitle;
-    std::string file;
-    RunDialog(1, {[&] {
-                      HWND d = Dialog();
-                      if (!d)
-                          return false;
-                      SetDlgItemTextA(d, IDC_TITLE, "typed");
-                      PostMessageA(d, WM_COMMAND, IDC_BROWSE, 0);
-                      return true;
-                  },
-                  [&] {
-                      HWND browse = FindDialog(Dialog());
-                      if (!browse)
-                          return false;
-                      browseTitle = WindowTextW(browse);
-                      PostMessageA(browse, WM_COMMAND, IDCANCEL, 0);
-                      return true;
-                  },
-                  [&] {
-                      HWND d = Dialog();
-                      if (!d || FindDialog(d))
-                          return false;
-                      file = ItemText(d, IDC_FILE) + "|" + ItemText(d, IDC_TITLE);
-                      PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                      return true;
-                  }});
-    EXPECT_EQ(browseTitle, L"\xFF8C\xFF67\xFF72\xFF99\x540D\x306E\x767B\x9332"); // ﾌｧｲﾙ名の登録
-    EXPECT_EQ(file, "C:\\tools\\tool.exe|typed");
+    const std::string edits =
+        Browse(1, [](HWND browse) { PostMessageA(browse, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(browseCaption, L"\xFF8C\xFF67\xFF72\xFF99\x540D\x306E\x767B\x9332"); // ﾌｧｲﾙ名の登録
+    EXPECT_EQ(edits, "C:\\tools\\tool.exe|typed");
 }
 
-TEST_F(Properties, ABrowsedFileGivesTheCommandLineAndTheTitle)
+TEST_F(Browsing, AChosenFileGivesTheCommandLineAndTheTitle)
 {
     const std::string chosen = FreshFolder("Browse") + "\\archive.tar.gz";
     CloseHandle(CreateFileA(chosen.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    std::string file, title;
-    RunDialog(1, {[&] {
-                      HWND d = Dialog();
-                      if (!d)
-                          return false;
-                      PostMessageA(d, WM_COMMAND, IDC_BROWSE, 0);
-                      return true;
-                  },
-                  [&] {
-                      HWND browse = FindDialog(Dialog());
-                      if (!browse)
-                          return false;
-                      SetDlgItemTextA(browse, 0x47c, chosen.c_str());
-                      PostMessageA(browse, WM_COMMAND, IDOK, 0);
-                      return true;
-                  },
-                  [&] {
-                      HWND d = Dialog();
-                      if (!d || FindDialog(d))
-                          return false;
-                      file = ItemText(d, IDC_FILE);
-                      title = ItemText(d, IDC_TITLE);
-                      PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                      return true;
-                  }});
-    EXPECT_EQ(LowerAscii(file), LowerAscii(chosen));
-    EXPECT_EQ(title, "archive.tar");
+    const std::string edits = Browse(1, [&](HWND browse) {
+        SetDlgItemTextA(browse, 0x47c, chosen.c_str()); // the file name box
+        PostMessageA(browse, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(LowerAscii(edits), LowerAscii(chosen) + "|archive.tar");
 }
 
 } // namespace
