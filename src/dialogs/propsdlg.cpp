@@ -82,6 +82,16 @@ static char *LoadBrowseFilter(char *filter, int size)
     return filter;
 }
 
+// The open-file dialog's library is loaded the first time the user browses, so that the bar
+// starts without it.
+static BOOL ShowOpenFileDialog(OPENFILENAMEA *record)
+{
+    typedef BOOL(WINAPI * OpenFileDialog)(OPENFILENAMEA *);
+    static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(
+        reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "GetOpenFileNameA")));
+    return show ? show(record) : FALSE;
+}
+
 static void OnBrowse(HWND dialog)
 {
     char filter[kTextSize];
@@ -97,7 +107,7 @@ static void OnBrowse(HWND dialog)
     BrowseRecord.nMaxFileTitle = kFieldSize;
     BrowseRecord.lpstrTitle = title;
     BrowseRecord.Flags = OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&BrowseRecord) != 1)
+    if (ShowOpenFileDialog(&BrowseRecord) != 1)
         return;
     SendDlgItemMessageA(dialog, IDC_FILE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FileBuffer));
     CutExtension(TitleBuffer, ActiveLeadBytes());
