@@ -168,6 +168,25 @@ TEST_F(Panel, TitlesBecomeTooltipsAndFilesIcons)
     EXPECT_EQ(HasIconTable[2], 0);
 }
 
+TEST_F(Panel, HostileRecordsShowBlankButtons)
+{
+    Register(0, "Q:\\no drive\\x.exe");
+    Register(1, "\\\\nohost\\share\\x.exe");
+    const DWORD number = 0x2E657865;
+    StoreRaw(kFileKey, "2", REG_DWORD, &number, 4);
+    const std::string huge(4000, 'h');
+    StoreRaw(kFileKey, "3", REG_SZ, huge.c_str(), DWORD(huge.size() + 1));
+    StoreRaw(kTitleKey, "3", REG_SZ, huge.c_str(), DWORD(huge.size() + 1));
+    StoreRaw(kFileKey, "4", REG_BINARY, huge.data(), 256); // no terminator
+    StartBar();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(SendMessageA(GetDlgItem(ButtonPanel, i), BM_GETIMAGE, IMAGE_ICON, 0), 0) << i;
+    EXPECT_EQ(HasIconTable[0], 1);
+    EXPECT_EQ(HasIconTable[2], 1);
+    EXPECT_EQ(HasIconTable[3], 0); // too long for the buffer: read as absent
+    EXPECT_EQ(HasIconTable[4], 0);
+}
+
 TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
 {
     Register(0, "C:\\windows\\notepad.exe");
