@@ -1,6 +1,7 @@
 #include "placement/appbar.h"
 
 #include "placement/geometry.h"
+#include "placement/winrect.h"
 #include "res/resource.h"
 #include "shell/barwnd.h"
 #include "store/settings.h"
@@ -26,17 +27,8 @@ static UINT_PTR SendToShell(DWORD message, APPBARDATA *data)
     return result;
 }
 
-static Rect ToRect(const RECT &r)
-{
-    return Rect{r.left, r.top, r.right, r.bottom};
-}
 
-static RECT ToRECT(const Rect &r)
-{
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-static void MoveBar(const RECT &r)
+void MoveBarTo(const RECT &r)
 {
     MoveWindow(BarWindow, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
@@ -71,7 +63,7 @@ static void TurnFloatingBar()
 {
     RECT r;
     GetWindowRect(BarWindow, &r);
-    MoveBar(ToRECT(SwapSides(ToRect(r))));
+    MoveBarTo(ToRECT(SwapSides(ToRect(r))));
 }
 
 static void RecordAutoHideRects(int edge)
@@ -93,12 +85,12 @@ void PositionAppBar(int edge)
     AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, kDockedThickness));
     SendToShell(ABM_SETPOS, &AppBar);
     if (HideMode == 0) {
-        MoveBar(AppBar.rc);
+        MoveBarTo(AppBar.rc);
         return;
     }
     RECT shown = AppBar.rc;
     shown.bottom = shown.top + AutoHideHeight(ToRect(AppBar.rc), edge, TaskbarHeight);
-    MoveBar(shown);
+    MoveBarTo(shown);
     RecordAutoHideRects(edge);
 }
 

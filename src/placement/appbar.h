@@ -17,6 +17,9 @@ int QueryTaskbarMargin();
 // the screen edges changed.
 void HandleAppBarNotify(WPARAM code);
 
+// Moves and sizes the bar window to r, repainting it.
+void MoveBarTo(const RECT &r);
+
 // Recorded at every positioning in auto-hide mode: the full docked rectangle and its strip on
 // the screen edge.
 extern RECT ShownRect;

@@ -1,5 +1,20 @@
-// The floating bar's geometry, kept in the settings X, Y, Width and Height.
+// Dragging the bar to an edge or into the open, and the floating bar's geometry, kept in the
+// settings X, Y, Width and Height.
 #pragma once
+
+#include <windows.h>
 
 // Moves the bar to its stored floating rectangle, read anew each time.
 void RestoreFloatGeometry();
+
+// The bar window's move or size loop: its start, each move (the proposed rectangle is
+// rewritten) and its end, which docks the bar or lets it float.
+void BeginBarDrag();
+void TrackBarDrag(RECT *proposed);
+void EndBarDrag();
+
+// Keeps a floating bar's thickness after any change of its position or size.
+void NormalizeFloatingBar();
+
+// The smallest size a floating bar may be given: its fixed thickness must be reachable.
+void LimitFloatingTrackSize(MINMAXINFO *limits);

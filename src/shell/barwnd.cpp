@@ -6,6 +6,7 @@
 #include "panel/panel.h"
 #include "panel/strips.h"
 #include "placement/appbar.h"
+#include "placement/autohide.h"
 #include "placement/floating.h"
 #include "placement/geometry.h"
 #include "res/resource.h"
@@ -75,6 +76,8 @@ static LRESULT OnCreate(HWND window)
 {
     InitCommonControls();
     BarWindow = window;
+    LaunchLock = 0;
+    HiddenFlag = 0;
     FloatingStyle = GetWindowLongA(window, GWL_STYLE);
     ResolveProgramFolder();
     ReadBehaviourSettings();
@@ -155,6 +158,52 @@ static LRESULT OnAppBarNotify(WPARAM code)
     return 0;
 }
 
+static LRESULT OnTimer()
+{
+    AutoHideTick();
+    return 0;
+}
+
+// Never left to the default procedure, whatever the mode.
+static LRESULT OnSetCursor()
+{
+    RevealBar();
+    return 0;
+}
+
+static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (FloatMode == 1)
+        NormalizeFloatingBar();
+    return DefWindowProcA(window, WM_WINDOWPOSCHANGED, wParam, lParam);
+}
+
+// The window system's minimum tracking size would keep a floating bar wider than its fixed
+// thickness.
+static LRESULT OnGetMinMaxInfo(LPARAM lParam)
+{
+    LimitFloatingTrackSize(reinterpret_cast<MINMAXINFO *>(lParam));
+    return 0;
+}
+
+static LRESULT OnEnterSizeMove()
+{
+    BeginBarDrag();
+    return 0;
+}
+
+static LRESULT OnMoving(LPARAM lParam)
+{
+    TrackBarDrag(reinterpret_cast<RECT *>(lParam));
+    return TRUE;
+}
+
+static LRESULT OnExitSizeMove()
+{
+    EndBarDrag();
+    return 0;
+}
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -169,6 +218,20 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnEndSession();
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
+    case WM_TIMER:
+        return OnTimer();
+    case WM_SETCURSOR:
+        return OnSetCursor();
+    case WM_WINDOWPOSCHANGED:
+        return OnWindowPosChanged(window, wParam, lParam);
+    case WM_GETMINMAXINFO:
+        return OnGetMinMaxInfo(lParam);
+    case WM_ENTERSIZEMOVE:
+        return OnEnterSizeMove();
+    case WM_MOVING:
+        return OnMoving(lParam);
+    case WM_EXITSIZEMOVE:
+        return OnExitSizeMove();
     case UM_LATE_INIT:
         return OnLateInit();
     case UM_APPBAR_NOTIFY:

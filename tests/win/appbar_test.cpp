@@ -130,9 +130,12 @@ TEST_F(Docking, ThePositionChangedNoticeTurnsAFloatingBar)
     StoreDword("Width", 200);
     StoreDword("Height", 320);
     StartBar();
+    ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{100, 80, 134, 400}));
     SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_POSCHANGED, 0);
-    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{100, 80, 420, 280}))
+    // 320 x 34 after the exchange, which turns the bar horizontal at its fixed height.
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{100, 80, 420, 131}))
         << Describe(WindowRect(BarWindow));
+    EXPECT_EQ(AppBarMode, 3);
     EXPECT_TRUE(Messages().empty());
 }
 

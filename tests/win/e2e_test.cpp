@@ -134,11 +134,13 @@ TEST_F(EndToEnd, TheNextStartComesBackTheSameWay)
     window = StartBar();
     ASSERT_NE(window, nullptr);
     const RECT floating = WindowRect(window);
-    EXPECT_TRUE(SameRect(floating, RECT{240, 160, 540, 420})) << Describe(floating);
+    EXPECT_TRUE(SameRect(floating, RECT{240, 160, 540, 211})) << Describe(floating);
     QuitBar(window);
     EXPECT_EQ(StoredDword("FloatMode"), 1);
     EXPECT_EQ(StoredDword("X"), 240);
     EXPECT_EQ(StoredDword("Width"), 300);
+    EXPECT_EQ(StoredDword("Height"), 51);
+    EXPECT_EQ(StoredDword("AppBarMode"), 1);
 
     window = StartBar();
     ASSERT_NE(window, nullptr);

@@ -1,0 +1,50 @@
+// The decisions of dragging, floating and auto-hide, as pure functions: which edge a point
+// means, where the outline snaps, the floating bar's shape, and whether a timer tick hides.
+#pragma once
+
+#include "placement/geometry.h"
+
+const int kEdgeThreshold = 3;
+const int kOpenScreen = -1;
+const int kUndockOffsetX = 10;
+const int kUndockOffsetY = 5;
+
+// The dock edge a cursor position means, or kOpenScreen. Only the work area's right and bottom
+// count; top and bottom win over left and right in a corner.
+int EdgeAtPoint(int x, int y, int workRight, int workBottom);
+
+// The rectangle of a size at a corner; far sides beyond the range of int are clamped.
+Rect RectAt(int left, int top, int width, int height);
+
+// right - left (or bottom - top), clamped to the range of int.
+int Span(int from, int to);
+
+// Taken when a move or size loop starts: where the cursor holds the bar, and its size.
+struct DragRecord {
+    int offsetX, offsetY, width, height;
+};
+
+// The rectangle a move shows for a cursor position: a docked strip along the edge under the
+// cursor, else the bar's size held at the recorded offset.
+Rect SnapRect(int x, int y, int workRight, int workBottom, const DragRecord &drag);
+
+// The floating bar keeps a fixed thickness and turns when made wider than tall or taller
+// than wide.
+struct FloatingShape {
+    int edge, width, height;
+};
+FloatingShape NormalizeShape(int width, int height, int edge);
+
+// Inclusive on all four sides: the column right of the bar and the row below it count.
+bool InsideInclusive(const Rect &r, int x, int y);
+
+// The auto-hide count of ticks that found the cursor away from the bar.
+struct HideCount {
+    int ticks;
+    int firstTick; // 1 until the first counted tick of the run
+};
+
+// Counts a tick that found the cursor outside; true when the bar is due to hide.
+bool CountAwayTick(HideCount *count);
+
+bool IsEmptyRect(const Rect &r);

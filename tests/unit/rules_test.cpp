@@ -1,0 +1,125 @@
+#include "placement/rules.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+// The work area of the test desktop: the taskbar takes the bottom 20 pixels.
+const int kRight = 1024;
+const int kBottom = 748;
+
+TEST(EdgeAtPoint, ThreePixelsFromAnEdgeDock)
+{
+    EXPECT_EQ(EdgeAtPoint(500, 2, kRight, kBottom), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(500, 746, kRight, kBottom), kEdgeBottom);
+    EXPECT_EQ(EdgeAtPoint(2, 300, kRight, kBottom), kEdgeLeft);
+    EXPECT_EQ(EdgeAtPoint(1022, 300, kRight, kBottom), kEdgeRight);
+}
+
+TEST(EdgeAtPoint, CornersGoToTopAndBottom)
+{
+    EXPECT_EQ(EdgeAtPoint(1, 1, kRight, kBottom), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(1, kBottom - 1, kRight, kBottom), kEdgeBottom);
+    EXPECT_EQ(EdgeAtPoint(1023, 0, kRight, kBottom), kEdgeTop);
+}
+
+TEST(EdgeAtPoint, TheThresholdItselfIsOpenScreen)
+{
+    EXPECT_EQ(EdgeAtPoint(500, 3, kRight, kBottom), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(3, 300, kRight, kBottom), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(500, kBottom - 3, kRight, kBottom), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(kRight - 3, 300, kRight, kBottom), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(kRight - 2, 300, kRight, kBottom), kEdgeRight);
+}
+
+TEST(SnapRect, AStripAlongTheEdgeUnderTheCursor)
+{
+    const DragRecord drag = {10, 5, 34, 300};
+    EXPECT_EQ(SnapRect(500, 1, kRight, kBottom, drag), (Rect{0, 0, 1024, 29}));
+    EXPECT_EQ(SnapRect(500, 747, kRight, kBottom, drag), (Rect{0, 719, 1024, 748}));
+    EXPECT_EQ(SnapRect(0, 300, kRight, kBottom, drag), (Rect{0, 0, 29, 748}));
+    EXPECT_EQ(SnapRect(1023, 300, kRight, kBottom, drag), (Rect{995, 0, 1024, 748}));
+}
+
+TEST(SnapRect, InTheOpenTheBarFollowsTheCursorAtItsOffset)
+{
+    EXPECT_EQ(SnapRect(500, 300, kRight, kBottom, (DragRecord{10, 5, 34, 300})),
+              (Rect{490, 295, 524, 595}));
+    // A docked bar that never floated has no stored size: an empty outline at cursor - (10, 5).
+    EXPECT_EQ(SnapRect(500, 300, kRight, kBottom, (DragRecord{10, 5, 0, 0})),
+              (Rect{490, 295, 490, 295}));
+    EXPECT_EQ(SnapRect(500, 300, kRight, kBottom, (DragRecord{10, 5, INT_MAX, INT_MAX})).right,
+              INT_MAX);
+}
+
+TEST(NormalizeShape, AVerticalBarMadeWiderThanTallTurnsHorizontal)
+{
+    const FloatingShape s = NormalizeShape(400, 300, kEdgeRight);
+    EXPECT_EQ(s.edge, kEdgeBottom);
+    EXPECT_EQ(s.width, 400);
+    EXPECT_EQ(s.height, 51);
+}
+
+TEST(NormalizeShape, AHorizontalBarMadeTallerThanWideTurnsVertical)
+{
+    const FloatingShape s = NormalizeShape(200, 300, kEdgeTop);
+    EXPECT_EQ(s.edge, kEdgeLeft);
+    EXPECT_EQ(s.width, 34);
+    EXPECT_EQ(s.height, 300);
+}
+
+TEST(NormalizeShape, ThicknessIsFixedAndASquareKeepsItsOrientation)
+{
+    FloatingShape s = NormalizeShape(112, 300, kEdgeLeft);
+    EXPECT_EQ(s.edge, kEdgeLeft);
+    EXPECT_EQ(s.width, 34);
+    s = NormalizeShape(300, 90, kEdgeBottom);
+    EXPECT_EQ(s.edge, kEdgeBottom);
+    EXPECT_EQ(s.height, 51);
+    s = NormalizeShape(100, 100, kEdgeRight);
+    EXPECT_EQ(s.edge, kEdgeRight);
+    EXPECT_EQ(s.width, 34);
+    s = NormalizeShape(100, 100, kEdgeTop);
+    EXPECT_EQ(s.edge, kEdgeTop);
+    EXPECT_EQ(s.height, 51);
+}
+
+TEST(InsideInclusive, TheRightColumnAndBottomRowCount)
+{
+    const Rect shown = {995, 0, 1024, 740};
+    EXPECT_TRUE(InsideInclusive(shown, 1024, 740));
+    EXPECT_TRUE(InsideInclusive(shown, 995, 0));
+    EXPECT_FALSE(InsideInclusive(shown, 994, 10));
+    EXPECT_FALSE(InsideInclusive(shown, 1000, 741));
+}
+
+TEST(CountAwayTick, TheFirstCountedTickOfTheRunHidesAtOnce)
+{
+    HideCount count = {0, 1};
+    EXPECT_TRUE(CountAwayTick(&count));
+    EXPECT_EQ(count.firstTick, 0);
+    count.ticks = 0; // the cursor came back
+    EXPECT_FALSE(CountAwayTick(&count));
+    EXPECT_TRUE(CountAwayTick(&count));
+    EXPECT_EQ(count.ticks, 2);
+}
+
+TEST(CountAwayTick, TheCountSaturates)
+{
+    HideCount count = {INT_MAX, 0};
+    EXPECT_TRUE(CountAwayTick(&count));
+    EXPECT_EQ(count.ticks, INT_MAX);
+}
+
+TEST(RectAt, FarSidesAreClamped)
+{
+    EXPECT_EQ(RectAt(10, 20, 30, 40), (Rect{10, 20, 40, 60}));
+    EXPECT_EQ(RectAt(5, INT_MIN, INT_MAX, -1).right, INT_MAX);
+    EXPECT_EQ(RectAt(-5, INT_MIN, INT_MAX, -1).bottom, INT_MIN);
+    EXPECT_EQ(Span(-5, INT_MAX), INT_MAX);
+    EXPECT_EQ(Span(10, 40), 30);
+}
+
+} // namespace
