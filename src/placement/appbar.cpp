@@ -27,7 +27,6 @@ static UINT_PTR SendToShell(DWORD message, APPBARDATA *data)
     return result;
 }
 
-
 void MoveBarTo(const RECT &r)
 {
     MoveWindow(BarWindow, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);

@@ -12,6 +12,12 @@
 int HiddenFlag;
 static HideCount Count = {0, 1};
 
+void ResetAutoHide()
+{
+    HiddenFlag = 0;
+    Count = HideCount{0, 1};
+}
+
 void StartAutoHideTimer()
 {
     SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);

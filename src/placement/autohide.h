@@ -5,6 +5,9 @@
 // 1 while the bar sits in its hidden strip.
 extern int HiddenFlag;
 
+// A new bar window starts shown, with no tick counted and its first tick still to come.
+void ResetAutoHide();
+
 void StartAutoHideTimer();
 
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.

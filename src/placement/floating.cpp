@@ -78,8 +78,8 @@ void BeginBarDrag()
         Drag = DragRecord{c.x - FloatRect.left, c.y - FloatRect.top,
                           FloatRect.right - FloatRect.left, FloatRect.bottom - FloatRect.top};
     } else {
-        Drag = DragRecord{kUndockOffsetX, kUndockOffsetY, ReadSetting(kWidth),
-                          ReadSetting(kHeight)};
+        Drag =
+            DragRecord{kUndockOffsetX, kUndockOffsetY, ReadSetting(kWidth), ReadSetting(kHeight)};
     }
 }
 

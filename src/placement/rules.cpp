@@ -2,7 +2,6 @@
 
 #include <climits>
 
-
 static int Clamp(long long value)
 {
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);

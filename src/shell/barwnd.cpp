@@ -77,7 +77,7 @@ static LRESULT OnCreate(HWND window)
     InitCommonControls();
     BarWindow = window;
     LaunchLock = 0;
-    HiddenFlag = 0;
+    ResetAutoHide();
     FloatingStyle = GetWindowLongA(window, GWL_STYLE);
     ResolveProgramFolder();
     ReadBehaviourSettings();
