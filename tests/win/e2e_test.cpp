@@ -49,6 +49,27 @@ HWND WaitForBar()
     return bar;
 }
 
+// Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
+// display that shows the Wine desktop (whose coordinates are the desktop's).
+void Xdotool(const std::string &arguments)
+{
+    std::string command = "xdotool " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    ASSERT_TRUE(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &si, &pi));
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    Sleep(100);
+}
+
+bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000)
+{
+    return PumpUntil([&] { return SameRect(WindowRect(window), expected); }, milliseconds);
+}
+
 class EndToEnd : public testing::Test
 {
   protected:
@@ -161,6 +182,53 @@ TEST_F(EndToEnd, GarbageInTheRegistryStillStartsAndQuitsCleanly)
     EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
         << Describe(WindowRect(window));
     QuitBar(window);
+}
+
+TEST_F(EndToEnd, DraggingAFloatingBarByItsCaptionToTheTopDocksItThere)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("AppBarMode", 3);
+    StoreDword("X", 300);
+    StoreDword("Y", 300);
+    StoreDword("Width", 300);
+    StoreDword("Height", 51);
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitForRect(window, RECT{300, 300, 600, 351})) << Describe(WindowRect(window));
+    POINT client = {0, 0};
+    ClientToScreen(window, &client);
+    const int x = 450, y = (300 + client.y) / 2; // the middle of the caption
+    Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+    Xdotool("mousedown 1");
+    for (int step : {250, 150, 60, 1})
+        Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(step));
+    Xdotool("mouseup 1");
+    EXPECT_TRUE(WaitForRect(window, RECT{0, 0, 1024, 29})) << Describe(WindowRect(window));
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
+    EXPECT_EQ(StoredDword("AppBarMode"), 1);
+    EXPECT_EQ(StoredDword("X"), 300); // where it floated when the drag began
+    EXPECT_EQ(StoredDword("Y"), 300);
+    EXPECT_EQ(StoredDword("Width"), 300);
+    EXPECT_EQ(StoredDword("Height"), 51);
+}
+
+TEST_F(EndToEnd, AnAutoHidingBarWithdrawsAndComesBackUnderThePointer)
+{
+    StoreDword("HideMode", 1);
+    StoreDword("HideTime", 100);
+    Xdotool("mousemove 500 400");
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const RECT shown = {995, 0, 1024, WindowRect(window).bottom};
+    const RECT hidden = {1022, 0, 1024, shown.bottom};
+    EXPECT_TRUE(WaitForRect(window, hidden)) << Describe(WindowRect(window));
+    Xdotool("mousemove 1023 300");
+    EXPECT_TRUE(WaitForRect(window, shown)) << Describe(WindowRect(window));
+    Xdotool("mousemove 500 400");
+    EXPECT_TRUE(WaitForRect(window, hidden, 2000)) << Describe(WindowRect(window));
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
 }
 
 } // namespace
