@@ -1,15 +1,67 @@
 #include "panel/strips.h"
 
+#include <commctrl.h>
+
+#include "panel/layout.h"
+#include "panel/panel.h"
 #include "res/resource.h"
 #include "shell/barwnd.h"
 
-static INT_PTR CALLBACK CommandStripProc(HWND, UINT, WPARAM, LPARAM)
+const int kToolbarId = 88;
+const DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_WRAPABLE | TBSTYLE_TOOLTIPS;
+const int kToolbarButtons = 4;
+const int kTipSize = 32;
+
+static HWND Toolbar;
+
+// The tooltip texts, by command, loaded when the toolbar is built.
+struct Tip {
+    int command;
+    UINT text;
+    char loaded[kTipSize];
+};
+static Tip Tips[kToolbarButtons] = {{IDM_EXIT, IDS_TIP_EXIT, ""},
+                                    {IDM_SETTINGS, IDS_TIP_SETTINGS, ""},
+                                    {IDM_PREVIOUS_PAGE, IDS_TIP_PREVIOUS_PAGE, ""},
+                                    {IDM_NEXT_PAGE, IDS_TIP_NEXT_PAGE, ""}};
+
+static void StartBarMove()
 {
+    SendMessageA(BarWindow, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+}
+
+static void SetTipText(NMHDR *header)
+{
+    TOOLTIPTEXTA *tip = reinterpret_cast<TOOLTIPTEXTA *>(header);
+    for (Tip &t : Tips)
+        if (header->idFrom == static_cast<UINT_PTR>(t.command))
+            tip->lpszText = t.loaded;
+}
+
+static INT_PTR CALLBACK CommandStripProc(HWND, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        SendMessageA(Toolbar, TB_AUTOSIZE, 0, 0);
+        break;
+    case WM_NOTIFY:
+        if (reinterpret_cast<NMHDR *>(lParam)->code == TTN_NEEDTEXTA)
+            SetTipText(reinterpret_cast<NMHDR *>(lParam));
+        break;
+    case WM_COMMAND:
+        PostMessageA(BarWindow, WM_COMMAND, wParam, lParam);
+        break;
+    case WM_LBUTTONDOWN:
+        StartBarMove();
+        break;
+    }
     return FALSE;
 }
 
-static INT_PTR CALLBACK GripStripProc(HWND, UINT, WPARAM, LPARAM)
+static INT_PTR CALLBACK GripStripProc(HWND, UINT message, WPARAM, LPARAM)
 {
+    if (message == WM_LBUTTONDOWN)
+        StartBarMove();
     return FALSE;
 }
 
@@ -21,4 +73,30 @@ HWND CreateCommandStrip(HWND bar)
 HWND CreateGripStrip(HWND bar)
 {
     return CreateDialogParamA(Instance, FRAME_TEMPLATE, bar, GripStripProc, 0);
+}
+
+// The toolbar's tooltip window is a pop-up that the system gives the bar as owner; under some
+// window managers (Wine's) an owned pop-up keeps the bar out of the topmost band, so it is
+// given no owner. It is destroyed with the toolbar all the same.
+static void ShowTipsAlways(HWND tooltip)
+{
+    SetWindowLongA(tooltip, GWL_STYLE, GetWindowLongA(tooltip, GWL_STYLE) | TTS_ALWAYSTIP);
+    SetWindowLongA(tooltip, GWL_HWNDPARENT, 0);
+}
+
+void CreateCommandToolbar(HWND strip)
+{
+    CommandStripSize = kCommandStripSize;
+    TBBUTTON buttons[kToolbarButtons] = {};
+    for (int i = 0; i < kToolbarButtons; ++i) {
+        buttons[i].iBitmap = i;
+        buttons[i].idCommand = Tips[i].command;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = TBSTYLE_BUTTON;
+        LoadStringA(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
+    }
+    Toolbar = CreateToolbarEx(strip, kToolbarStyle, kToolbarId, kToolbarButtons, Instance,
+                              IDB_TOOLBAR, buttons, kToolbarButtons, 0, 0, 16, 16,
+                              sizeof(TBBUTTON));
+    ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
 }

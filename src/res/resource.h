@@ -25,6 +25,9 @@
 #define IDM_SETTINGS 40006
 #define IDM_NEXT_PAGE 40007
 
+// The command strip's toolbar bitmap: a row of 16 x 16 pictures.
+#define IDB_TOOLBAR 113
+
 // Commands of the launch button's menu.
 #define IDM_COPY 40012
 #define IDM_CUT 40013
@@ -49,6 +52,10 @@
 #define IDS_SHOW_MAXIMIZED 102
 #define IDS_BROWSE_FILTER 103
 #define IDS_BROWSE_TITLE 104
+#define IDS_TIP_EXIT 105
+#define IDS_TIP_SETTINGS 106
+#define IDS_TIP_PREVIOUS_PAGE 107
+#define IDS_TIP_NEXT_PAGE 108
 
 // Timers.
 #define AUTOHIDE_TIMER_ID 1

@@ -88,6 +88,7 @@ static LRESULT OnCreate(HWND window)
     else
         EnterDockedStyle();
     CommandStrip = CreateCommandStrip(window);
+    CreateCommandToolbar(CommandStrip);
     GripStrip = CreateGripStrip(window);
     // The placement above laid the panel out before the strips existed.
     RebuildPanel();
@@ -141,6 +142,9 @@ static LRESULT OnRebuildPanel()
 static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
+    case IDM_EXIT:
+        DestroyWindow(window);
+        return 0;
     case IDM_PREVIOUS_PAGE:
         ShowPreviousPage();
         return 0;

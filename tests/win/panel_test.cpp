@@ -41,7 +41,18 @@ class Panel : public BarTest
         EnumThreadWindows(GetCurrentThreadId(), CollectTooltip, reinterpret_cast<LPARAM>(&found));
         return found;
     }
-    static HWND PanelTooltip() { return Tooltips().empty() ? nullptr : Tooltips().front(); }
+    // The tooltip window whose tools are the panel's buttons (the toolbar has one of its own).
+    static HWND PanelTooltip()
+    {
+        for (HWND tooltip : Tooltips()) {
+            TOOLINFOA tool = {};
+            tool.cbSize = TTTOOLINFOA_V2_SIZE;
+            if (SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool)) &&
+                tool.hwnd == ButtonPanel)
+                return tooltip;
+        }
+        return nullptr;
+    }
     static int CountTooltips() { return int(Tooltips().size()); }
 
   private:
@@ -60,13 +71,13 @@ TEST_F(Panel, AVerticalBarHoldsAsManyButtonsAsFitItsLength)
     StartBar();
     RECT client;
     GetClientRect(BarWindow, &client);
-    const int expected = std::min(69, int(client.bottom - QueryTaskbarMargin()) / 22);
+    const int expected = std::min(69, int(client.bottom - 104 - QueryTaskbarMargin()) / 22);
     ASSERT_EQ(ButtonsPerPage, expected);
     const std::vector<HWND> buttons = Buttons();
     ASSERT_EQ(int(buttons.size()), expected);
     RECT panel = WindowRect(ButtonPanel);
     MapWindowPoints(nullptr, BarWindow, reinterpret_cast<POINT *>(&panel), 2);
-    EXPECT_TRUE(SameRect(panel, RECT{2, 0, client.right - 2, client.bottom})) << Describe(panel);
+    EXPECT_TRUE(SameRect(panel, RECT{2, 104, client.right - 2, client.bottom})) << Describe(panel);
     for (int i = 0; i < expected; ++i) {
         HWND button = GetDlgItem(ButtonPanel, i);
         ASSERT_NE(button, nullptr) << i;
@@ -85,7 +96,7 @@ TEST_F(Panel, AHorizontalBarLaysItsButtonsSideBySide)
     StartBar();
     RECT client;
     GetClientRect(BarWindow, &client);
-    EXPECT_EQ(ButtonsPerPage, std::min(70, int(client.right - 4) / 23));
+    EXPECT_EQ(ButtonsPerPage, std::min(70, int(client.right - 104 - 4) / 23));
     RECT r = WindowRect(GetDlgItem(ButtonPanel, 2));
     MapWindowPoints(nullptr, ButtonPanel, reinterpret_cast<POINT *>(&r), 2);
     EXPECT_TRUE(SameRect(r, RECT{50, 4, 73, 26})) << Describe(r);
@@ -233,7 +244,7 @@ TEST_F(Panel, AThousandRebuildsLeakNothing)
     // A short floating bar keeps the run brief: a few buttons, all with icons.
     StoreDword("FloatMode", 1);
     StoreDword("Width", 34);
-    StoreDword("Height", 150);
+    StoreDword("Height", 260);
     for (int slot = 0; slot < 8; ++slot)
         Register(slot, "C:\\windows\\notepad.exe", "n");
     StartBar();

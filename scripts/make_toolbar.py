@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Draws the command strip's toolbar bitmap: 208 x 17 pixels, 16 colours, a row of 16 x 16
+cells: a computer with keyboard (exit), a wrench (settings), a left arrow and a right arrow;
+the other cells are blank and the bottom row is not used.
+
+Usage: make_toolbar.py OUTPUT.bmp
+"""
+import struct
+import sys
+
+# The standard 16-colour palette, as (red, green, blue).
+PALETTE = [
+    (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+    (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
+    (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
+]
+# Silver is the toolbar's face: the control shows it in the button colour.
+INK = {'.': 7, 'k': 0, 'g': 8, 'w': 15, 'b': 4, 'c': 6, 'B': 12, 'G': 2, 'L': 10}
+
+COMPUTER = """
+................
+.kkkkkkkkkkkkk..
+.kwwwwwwwwwwwk..
+.kwbbbbbbbbbgk..
+.kwbcccccccbgk..
+.kwbcccccccbgk..
+.kwbcccccccbgk..
+.kwbbbbbbbbbgk..
+.kgggggggggggk..
+.kkkkkkkkkkkkk..
+......kggk......
+....kkkkkkkk....
+.kkkkkkkkkkkkkk.
+.kwgwgwgwgwgwgk.
+.kgwgwgwgwgwgwk.
+.kkkkkkkkkkkkkk.
+"""
+
+WRENCH = """
+................
+..........kk.kk.
+.........kwk.kgk
+.........kwgkgk.
+........kwggggk.
+.......kwgggkk..
+......kwggk.....
+.....kwggk......
+....kwggk.......
+...kwggk........
+..kwggk.........
+.kwggk..........
+.kwgk...........
+..kk............
+................
+................
+"""
+
+LEFT_ARROW = """
+................
+................
+.......k........
+......kLk.......
+.....kLGk.......
+....kLGGkkkkkk..
+...kLGGGGGGGGGk.
+..kLGGGGGGGGGGk.
+...kGGGGGGGGGGk.
+....kGGGkkkkkk..
+.....kGGk.......
+......kGk.......
+.......k........
+................
+................
+................
+"""
+
+
+def cells():
+    left = [row for row in LEFT_ARROW.split()]
+    right = [row[::-1] for row in left]
+    return [COMPUTER.split(), WRENCH.split(), left, right]
+
+
+def main():
+    width, height = 208, 17
+    pixels = [[INK['.']] * width for _ in range(height)]
+    for n, cell in enumerate(cells()):
+        assert len(cell) == 16 and all(len(row) == 16 for row in cell)
+        for y, row in enumerate(cell):
+            for x, ink in enumerate(row):
+                pixels[y][16 * n + x] = INK[ink]
+    row_bytes = (width * 4 + 31) // 32 * 4
+    data = b''
+    for row in reversed(pixels):
+        packed = bytes((row[i] << 4) | row[i + 1] for i in range(0, width, 2))
+        data += packed.ljust(row_bytes, b'\0')
+    palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in PALETTE)
+    offset = 14 + 40 + len(palette)
+    header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 4, 0, len(data), 2835, 2835, 16, 0)
+    with open(sys.argv[1], 'wb') as f:
+        f.write(header + info + palette + data)
+
+
+if __name__ == '__main__':
+    main()
