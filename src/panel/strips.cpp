@@ -38,11 +38,19 @@ static void SetTipText(NMHDR *header)
             tip->lpszText = t.loaded;
 }
 
+// Some toolbar controls (Wine's) take the height from the rows of the previous layout and wrap
+// the buttons afterwards; a second request then fits the height to the new rows.
+static void FitToolbar()
+{
+    SendMessageA(Toolbar, TB_AUTOSIZE, 0, 0);
+    SendMessageA(Toolbar, TB_AUTOSIZE, 0, 0);
+}
+
 static INT_PTR CALLBACK CommandStripProc(HWND, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SIZE:
-        SendMessageA(Toolbar, TB_AUTOSIZE, 0, 0);
+        FitToolbar();
         break;
     case WM_NOTIFY:
         if (reinterpret_cast<NMHDR *>(lParam)->code == TTN_NEEDTEXTA)
