@@ -103,8 +103,8 @@ void CreateCommandToolbar(HWND strip)
         buttons[i].fsStyle = TBSTYLE_BUTTON;
         LoadStringA(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
     }
-    Toolbar = CreateToolbarEx(strip, kToolbarStyle, kToolbarId, kToolbarButtons, Instance,
-                              IDB_TOOLBAR, buttons, kToolbarButtons, 0, 0, 16, 16,
-                              sizeof(TBBUTTON));
+    Toolbar =
+        CreateToolbarEx(strip, kToolbarStyle, kToolbarId, kToolbarButtons, Instance, IDB_TOOLBAR,
+                        buttons, kToolbarButtons, 0, 0, 16, 16, sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
 }

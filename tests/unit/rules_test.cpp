@@ -4,7 +4,8 @@
 
 #include <climits>
 
-namespace {
+namespace
+{
 
 // The work area of the test desktop: the taskbar takes the bottom 20 pixels.
 const int kRight = 1024;

@@ -231,4 +231,66 @@ TEST_F(EndToEnd, AnAutoHidingBarWithdrawsAndComesBackUnderThePointer)
     EXPECT_EQ(StoredDword("FloatMode"), 0);
 }
 
+TEST_F(EndToEnd, DraggingTheGripToTheTopDocksTheBarThere)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    Xdotool("mousemove 1010 100"); // the grip strip, 94 to 104 below the bar's top
+    Xdotool("mousedown 1");
+    for (const char *step : {"600 300", "600 120", "600 40", "600 1"})
+        Xdotool(std::string("mousemove ") + step);
+    Xdotool("mouseup 1");
+    EXPECT_TRUE(WaitForRect(window, RECT{0, 0, 1024, 29})) << Describe(WindowRect(window));
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("AppBarMode"), 1);
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
+}
+
+struct TipSearch {
+    DWORD process;
+    std::wstring text;
+};
+
+BOOL CALLBACK ReadVisibleTip(HWND window, LPARAM lParam)
+{
+    TipSearch *search = reinterpret_cast<TipSearch *>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t name[32] = L"", text[64] = L"";
+    GetClassNameW(window, name, 32);
+    if (process == search->process && IsWindowVisible(window) &&
+        lstrcmpiW(name, L"tooltips_class32") == 0) {
+        SendMessageW(window, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+        search->text = text;
+    }
+    return TRUE;
+}
+
+TEST_F(EndToEnd, HoveringTheSecondToolbarButtonShowsItsTip)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    Xdotool("mousemove 1005 30");
+    Xdotool("mousemove 1010 35"); // the second of four buttons stacked at the top
+    TipSearch search = {GetProcessId(bar.handle), L""};
+    PumpUntil(
+        [&] {
+            EnumWindows(ReadVisibleTip, reinterpret_cast<LPARAM>(&search));
+            return !search.text.empty();
+        },
+        3000);
+    EXPECT_EQ(search.text, L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    QuitBar(window);
+}
+
+TEST_F(EndToEnd, ClickingTheFourthToolbarButtonTurnsThePage)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    Xdotool("mousemove 1010 79 click 1"); // next page
+    Sleep(300);
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("DispPage"), 1);
+}
+
 } // namespace

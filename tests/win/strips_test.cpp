@@ -5,32 +5,144 @@
 #include <gtest/gtest.h>
 
 #include "barfixture.h"
+#include "panel/panel.h"
 #include "res/resource.h"
 #include "shell/barwnd.h"
 #include "store/settings.h"
 
-namespace {
+namespace
+{
 
-using Strips = BarTest;
+class Strips : public BarTest
+{
+  protected:
+    static HWND Toolbar() { return GetDlgItem(CommandStrip, 88); }
+    // A child's rectangle in the bar's client area.
+    static RECT InBar(HWND child)
+    {
+        RECT r = WindowRect(child);
+        MapWindowPoints(nullptr, BarWindow, reinterpret_cast<POINT *>(&r), 2);
+        return r;
+    }
+    static std::wstring TipFor(UINT_PTR command)
+    {
+        NMTTDISPINFOA tip = {};
+        tip.hdr.code = TTN_NEEDTEXTA;
+        tip.hdr.idFrom = command;
+        char untouched[] = "untouched";
+        tip.lpszText = untouched;
+        SendMessageA(CommandStrip, WM_NOTIFY, 88, reinterpret_cast<LPARAM>(&tip));
+        wchar_t text[32] = L"";
+        MultiByteToWideChar(932, 0, tip.lpszText, -1, text, 32);
+        return text;
+    }
+};
 
-TEST_F(Strips, DebugToolbar)
+TEST_F(Strips, TheToolbarHoldsFourPictureButtonsInOrder)
 {
     StartBar();
-    HWND toolbar = GetDlgItem(CommandStrip, 88);
+    const HWND toolbar = Toolbar();
     ASSERT_NE(toolbar, nullptr);
-    RECT r = WindowRect(toolbar);
-    printf("toolbar %s strip %s\n", Describe(r).c_str(), Describe(WindowRect(CommandStrip)).c_str());
+    // The control itself adds its default alignment bits (CCS_TOP).
+    EXPECT_EQ(DWORD(GetWindowLongA(toolbar, GWL_STYLE)) & 0xFFFFFF00u, 0x50800300u);
+    ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 4);
+    const int commands[] = {IDM_EXIT, IDM_SETTINGS, IDM_PREVIOUS_PAGE, IDM_NEXT_PAGE};
     for (int i = 0; i < 4; ++i) {
-        RECT b;
-        SendMessageA(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&b));
-        printf("button %d %s rows %d\n", i, Describe(b).c_str(), int(SendMessageA(toolbar, TB_GETROWS, 0, 0)));
+        TBBUTTON button = {};
+        SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(button.idCommand, commands[i]);
+        EXPECT_EQ(button.iBitmap, i);
+        EXPECT_EQ(button.fsState & TBSTATE_ENABLED, TBSTATE_ENABLED);
+        EXPECT_LE(SendMessageA(toolbar, TB_GETBUTTONTEXTA, commands[i], 0), 0); // no labels
     }
-    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+    const HWND tips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
+    EXPECT_NE(GetWindowLongA(tips, GWL_STYLE) & TTS_ALWAYSTIP, 0);
+    EXPECT_EQ(CommandStripSize, 104);
+}
+
+TEST_F(Strips, EachButtonHasItsJapaneseTip)
+{
+    StartBar();
+    EXPECT_EQ(TipFor(IDM_EXIT), L"\x7D42\x4E86");                                  // 終了
+    EXPECT_EQ(TipFor(IDM_SETTINGS), L"\x74B0\x5883\x8A2D\x5B9A");                  // 環境設定
+    EXPECT_EQ(TipFor(IDM_PREVIOUS_PAGE), L"\x524D\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 前ﾍﾟｰｼﾞ
+    EXPECT_EQ(TipFor(IDM_NEXT_PAGE), L"\x6B21\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 次ﾍﾟｰｼﾞ
+    EXPECT_EQ(TipFor(40099), L"untouched");
+}
+
+TEST_F(Strips, AVerticalBarStacksStripsPanelAndToolbarButtons)
+{
+    StartBar();
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{2, 0, client.right - 2, 94}));
+    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{0, 94, client.right, 104}));
+    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{2, 104, client.right - 2, client.bottom}));
+    EXPECT_NE(GetWindowLongA(GripStrip, GWL_EXSTYLE) & WS_EX_STATICEDGE, 0);
+    RECT previous = {};
     for (int i = 0; i < 4; ++i) {
-        RECT b;
-        SendMessageA(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&b));
-        printf("again %d %s\n", i, Describe(b).c_str());
+        RECT r;
+        SendMessageA(Toolbar(), TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+        if (i > 0) {
+            EXPECT_EQ(r.left, previous.left);
+            EXPECT_GE(r.top, previous.bottom);
+        }
+        previous = r;
     }
+    RECT toolbar = InBar(Toolbar());
+    EXPECT_GE(toolbar.bottom - toolbar.top, previous.bottom); // every row shows
+}
+
+TEST_F(Strips, AHorizontalBarLaysThemSideBySide)
+{
+    StoreDword("AppBarMode", 1);
+    StartBar();
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{0, 0, 94, client.bottom}));
+    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{94, 0, 104, client.bottom}));
+    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{104, 0, client.right, client.bottom}));
+    EXPECT_EQ(SendMessageA(Toolbar(), TB_GETROWS, 0, 0), 1);
+}
+
+TEST_F(Strips, ToolbarCommandsArePostedToTheBar)
+{
+    StoreDword("MaxPage", 2);
+    StartBar();
+    SendMessageA(CommandStrip, WM_COMMAND, MAKEWPARAM(IDM_NEXT_PAGE, BN_CLICKED), 0);
+    EXPECT_EQ(DispPage, 0); // not yet: posted
+    Pump(50);
+    EXPECT_EQ(DispPage, 1);
+    SendMessageA(CommandStrip, WM_COMMAND, IDM_PREVIOUS_PAGE, 0);
+    SendMessageA(CommandStrip, WM_COMMAND, IDM_PREVIOUS_PAGE, 0);
+    Pump(50);
+    EXPECT_EQ(DispPage, 2);
+}
+
+TEST_F(Strips, TheExitCommandQuitsAfterSaving)
+{
+    StoreDword("AppBarMode", 3);
+    StartBar();
+    const int quits = QuitMessages;
+    PostMessageA(BarWindow, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_TRUE(PumpUntil([&] { return QuitMessages > quits; }, 2000));
+    EXPECT_FALSE(IsWindow(BarWindow));
+    EXPECT_EQ(StoredDword("AppBarMode"), 3);
+    EXPECT_EQ(StoredDword("FloatMode"), 0);
+}
+
+TEST_F(Strips, TheBarStaysTopmostWhenItDocksAgain)
+{
+    StoreDword("FloatMode", 1);
+    StartBar();
+    SetCursorPos(100, 100);
+    SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
+    SetCursorPos(1023, 300);
+    Pump(100);
+    SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
+    EXPECT_EQ(FloatMode, 0);
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
 } // namespace
