@@ -7,10 +7,6 @@
 #include "store/slots.h"
 #include "text/codepage.h"
 
-// Hand-edited page counts could make the start-up run read the registry for billions of slots;
-// no page count the settings offer comes near this.
-const long long kMaxStartupSlots = 10000;
-
 INT_PTR OpenSlot(int slot)
 {
     ReadSlotRecord(kFileKey, slot, ScratchBuffer, kPathBufferSize);

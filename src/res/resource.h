@@ -13,6 +13,9 @@
 #define SELECT_BASE_TEMPLATE "SELECT_BASE"
 #define REGIST_TEMPLATE "REGIST"
 #define BTN_POPUP_MENU "BTN_POPUP"
+#define CONFIG_TEMPLATE "CONFIG"
+#define EXECLIST_TEMPLATE "EXECLIST"
+#define ABOUTDLG_TEMPLATE "ABOUTDLG"
 
 // Private messages (WM_USER is 0x0400).
 #define UM_REBUILD_PANEL (0x0400 + 28)
@@ -46,6 +49,26 @@
 #define IDC_SHOW_MODE_LABEL 1044
 #define IDC_SHOW_MODE 1045
 
+// Controls of the settings dialog.
+#define IDC_ABOUT 3
+#define IDC_STARTUP_LIST 4
+#define IDC_HELP_DOCUMENT 5
+#define IDC_START_EXEC 1031
+#define IDC_START_LAUNCH 1032
+#define IDC_TOP_MODE 1036
+#define IDC_HIDE_MODE 1037
+#define IDC_HIDE_TIME 1048
+#define IDC_PAGE_COUNT 1056
+#define IDC_PAGE_COUNT_LABEL 1057
+#define IDC_SETTINGS_FRAME 1018
+
+// Controls of the start-up list.
+#define IDC_UNREGISTER_SELECTED 3
+#define IDC_UNREGISTER_ALL 4
+#define IDC_LIST_TITLES 1036
+#define IDC_LIST_SLOTS 1046
+#define IDC_LIST_FRAME 1018
+
 // Texts the code loads.
 #define IDS_SHOW_NORMAL 100
 #define IDS_SHOW_MINIMIZED 101
@@ -56,6 +79,7 @@
 #define IDS_TIP_SETTINGS 106
 #define IDS_TIP_PREVIOUS_PAGE 107
 #define IDS_TIP_NEXT_PAGE 108
+#define IDS_PAGES_1 110 // to IDS_PAGES_1 + 4: the page counts offered
 
 // Timers.
 #define AUTOHIDE_TIMER_ID 1

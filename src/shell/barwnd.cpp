@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "dialogs/settingsdlg.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
 #include "panel/strips.h"
@@ -147,6 +148,9 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
         return 0;
     case IDM_PREVIOUS_PAGE:
         ShowPreviousPage();
+        return 0;
+    case IDM_SETTINGS:
+        RunSettingsCommand();
         return 0;
     case IDM_NEXT_PAGE:
         ShowNextPage();

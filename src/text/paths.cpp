@@ -44,3 +44,24 @@ void QuoteIfBlank(const char *path, char *argument)
     argument[length + 1] = '"';
     argument[length + 2] = '\0';
 }
+
+bool FormRunEntry(const char *folder, char *entry)
+{
+    static const char kProgram[] = "\\korimbel.exe";
+    const bool quoted = std::strchr(folder, ' ') != nullptr;
+    const size_t length = std::strlen(folder) + sizeof kProgram - 1 + (quoted ? 2 : 0);
+    entry[0] = '\0';
+    if (length >= static_cast<size_t>(kPathBufferSize))
+        return false;
+    char *out = entry;
+    if (quoted)
+        *out++ = '"';
+    std::memcpy(out, folder, std::strlen(folder));
+    out += std::strlen(folder);
+    std::memcpy(out, kProgram, sizeof kProgram - 1);
+    out += sizeof kProgram - 1;
+    if (quoted)
+        *out++ = '"';
+    *out = '\0';
+    return true;
+}

@@ -21,3 +21,8 @@ void CutExtension(char *text, const LeadBytes &lb);
 // paths stay as they are. argument holds kQuotedPathSize bytes.
 const int kQuotedPathSize = kPathBufferSize + 2;
 void QuoteIfBlank(const char *path, char *argument);
+
+// The autostart entry for a program folder: "<folder>\korimbel.exe", in double quotes when the
+// folder holds a blank. False, with entry empty, when it would not fit kPathBufferSize bytes:
+// a path cut short would name some other file.
+bool FormRunEntry(const char *folder, char *entry);

@@ -78,6 +78,34 @@ TEST(QuoteIfBlank, OnlyPathsWithBlanksAreQuoted)
     EXPECT_EQ(Quoted(std::string(254, 'x') + " "), "\"" + std::string(254, 'x') + " \"");
 }
 
+std::string RunEntry(const std::string &folder, bool *formed)
+{
+    char entry[kPathBufferSize];
+    *formed = FormRunEntry(folder.c_str(), entry);
+    return entry;
+}
+
+TEST(FormRunEntry, TheProgramInItsFolderQuotedWhenTheFolderHasABlank)
+{
+    bool formed = false;
+    EXPECT_EQ(RunEntry("c:\\tools\\bar", &formed), "c:\\tools\\bar\\korimbel.exe");
+    EXPECT_TRUE(formed);
+    EXPECT_EQ(RunEntry("c:\\program files\\bar", &formed),
+              "\"c:\\program files\\bar\\korimbel.exe\"");
+    EXPECT_TRUE(formed);
+}
+
+TEST(FormRunEntry, AFolderTooLongIsNeverCutShort)
+{
+    bool formed = false;
+    EXPECT_EQ(RunEntry(std::string(242, 'f'), &formed), std::string(242, 'f') + "\\korimbel.exe");
+    EXPECT_TRUE(formed);
+    EXPECT_EQ(RunEntry(std::string(243, 'f'), &formed), "");
+    EXPECT_FALSE(formed);
+    EXPECT_EQ(RunEntry(std::string(241, ' '), &formed), ""); // quoted it needs two more
+    EXPECT_FALSE(formed);
+}
+
 TEST(Options, AbsentAndShortTextsReadAsZeros)
 {
     const OptionPair empty = ParseOptions("");

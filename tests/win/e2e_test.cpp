@@ -293,4 +293,57 @@ TEST_F(EndToEnd, ClickingTheFourthToolbarButtonTurnsThePage)
     EXPECT_EQ(StoredDword("DispPage"), 1);
 }
 
+// A dialog of the bar's process, found by its caption as a user sees it.
+HWND WaitForDialog(const wchar_t *caption)
+{
+    HWND dialog = nullptr;
+    PumpUntil([&] { return (dialog = FindWindowW(L"#32770", caption)) != nullptr; }, 5000);
+    return dialog;
+}
+
+TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
+{
+    StoreDword("DispPage", 2);
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    Xdotool("mousemove 1010 35 click 1");                             // the wrench
+    const HWND settings = WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    ASSERT_NE(settings, nullptr);
+    SendDlgItemMessageA(settings, 1056, CB_SETCURSEL, 0, 0);            // 1ﾍﾟｰｼﾞ
+    SendDlgItemMessageA(settings, 1036, BM_SETCHECK, BST_UNCHECKED, 0); // not topmost
+    SetDlgItemTextA(settings, 1048, "1500ms");
+    PostMessageA(settings, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
+    PumpUntil([&] { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }, 2000);
+    EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("MaxPage"), 0);
+    EXPECT_EQ(StoredDword("TopMode"), 0);
+    EXPECT_EQ(StoredDword("HideTime"), 1500);
+    EXPECT_EQ(StoredDword("DispPage"), 0); // the page count shrank below the page shown
+}
+
+TEST_F(EndToEnd, TheAboutBoxAndTheHelpButtonLeaveTheBarRunning)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    Xdotool("mousemove 1010 35 click 1");
+    const HWND settings = WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A");
+    ASSERT_NE(settings, nullptr);
+    PostMessageA(settings, WM_COMMAND, 3, 0); // ﾊﾞｰｼﾞｮﾝ
+    const HWND about = WaitForDialog(L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831");
+    ASSERT_NE(about, nullptr);
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(about); }, 3000));
+    // The help document lies beside the program, not in this bar's current folder.
+    EXPECT_NE(GetFileAttributesA((TestFolder() + "\\..\\korimbel.htm").c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    PostMessageA(settings, WM_COMMAND, 5, 0); // 使い方
+    Pump(500);
+    EXPECT_TRUE(IsWindow(settings));
+    PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
+    QuitBar(window);
+}
+
 } // namespace

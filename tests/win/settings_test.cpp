@@ -1,0 +1,394 @@
+// The settings dialog, the start-up list and the About box, opened from the running bar as a
+// user does and driven through their controls.
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include <gtest/gtest.h>
+
+#include "barfixture.h"
+#include "dialogs/settingsdlg.h"
+#include "modal.h"
+#include "panel/panel.h"
+#include "res/resource.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+namespace
+{
+
+const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
+const char kUserRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string MachineRunValue()
+{
+    HKEY key;
+    char data[512] = "<absent>";
+    DWORD size = sizeof data;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        if (RegQueryValueExA(key, "quorvane_korimbel", nullptr, nullptr,
+                             reinterpret_cast<BYTE *>(data), &size) != ERROR_SUCCESS)
+            lstrcpyA(data, "<absent>");
+        RegCloseKey(key);
+    }
+    return data;
+}
+
+std::string UserRunValue()
+{
+    const StoredValue v = ReadStored(kUserRunKey, "quorvane_korimbel");
+    return v.present ? std::string(reinterpret_cast<const char *>(v.bytes.data())) : "<absent>";
+}
+
+void DeleteMachineRunValue()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, "quorvane_korimbel");
+        RegCloseKey(key);
+    }
+}
+
+class Settings : public BarTest
+{
+  protected:
+    void SetUp() override
+    {
+        BarTest::SetUp();
+        DeleteMachineRunValue();
+        SHDeleteValueA(HKEY_CURRENT_USER, kUserRunKey, "quorvane_korimbel");
+    }
+    void TearDown() override
+    {
+        BarTest::TearDown();
+        DeleteMachineRunValue();
+        SHDeleteValueA(HKEY_CURRENT_USER, kUserRunKey, "quorvane_korimbel");
+    }
+    // Opens the settings from the bar's toolbar command and runs `change` on the dialog before
+    // pressing `button`.
+    void Configure(const std::function<void(HWND)> &change, int button = IDOK)
+    {
+        DriveModal({[=] {
+            HWND dialog = FindDialog(BarWindow);
+            if (!dialog)
+                return false;
+            caption = WindowTextW(dialog);
+            change(dialog);
+            PostMessageA(dialog, WM_COMMAND, button, 0);
+            return true;
+        }});
+        SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
+        EXPECT_TRUE(ModalStepsDone());
+        Pump(50);
+    }
+    static void Select(HWND dialog, int index)
+    {
+        SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_SETCURSEL, index, 0);
+    }
+    static void Check(HWND dialog, int control, bool on)
+    {
+        SendDlgItemMessageA(dialog, control, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    std::wstring caption;
+};
+
+TEST_F(Settings, OkWithoutChangesWritesAllSevenValuesAndChangesNothingOnScreen)
+{
+    StoreDword("TimerSound", 5);
+    StartBar();
+    const HWND panel = ButtonPanel;
+    Calls.clear();
+    Configure([](HWND) {});
+    EXPECT_EQ(caption, L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    EXPECT_EQ(StoredDword("HideTime"), 200);
+    EXPECT_EQ(StoredDword("TopMode"), 1);
+    EXPECT_EQ(StoredDword("HideMode"), 0);
+    EXPECT_EQ(StoredDword("StartLaunch"), 1);
+    EXPECT_EQ(StoredDword("StartExecFlg"), 0);
+    EXPECT_EQ(StoredDword("MaxPage"), 4);
+    EXPECT_EQ(StoredDword("TimerSound"), 0);
+    EXPECT_EQ(ButtonPanel, panel);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Settings, CancelWritesNothing)
+{
+    StartBar();
+    Configure([](HWND dialog) { Check(dialog, IDC_TOP_MODE, false); }, IDCANCEL);
+    for (const char *name : {"HideTime", "TopMode", "HideMode", "StartLaunch", "MaxPage"})
+        EXPECT_FALSE(ReadStored(kRootKey, name).present) << name;
+    EXPECT_EQ(TopMode, 1);
+}
+
+TEST_F(Settings, OnePageWhilePageThreeIsShownGoesBackToPageZero)
+{
+    StoreDword("DispPage", 3);
+    StartBar();
+    LRESULT selected = -5;
+    Configure([&](HWND dialog) {
+        selected = SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_GETCURSEL, 0, 0);
+        Select(dialog, 0);
+    });
+    EXPECT_EQ(selected, 3); // MaxPage 4 is "5ﾍﾟｰｼﾞ"
+    EXPECT_EQ(StoredDword("MaxPage"), 0);
+    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(GetDlgCtrlID(GetWindow(ButtonPanel, GW_CHILD)), 0);
+}
+
+TEST_F(Settings, MorePagesChangeNothingOnScreen)
+{
+    StoreDword("DispPage", 3);
+    StartBar();
+    const HWND panel = ButtonPanel;
+    Configure([](HWND dialog) { Select(dialog, 4); });
+    EXPECT_EQ(StoredDword("MaxPage"), 9);
+    EXPECT_EQ(ButtonPanel, panel);
+    Configure([](HWND dialog) { Select(dialog, 2); });
+    EXPECT_EQ(StoredDword("MaxPage"), 2);
+    EXPECT_EQ(DispPage, 3 > 2 ? 0 : 3);
+}
+
+TEST_F(Settings, AnUnofferedPageCountSelectsNothingAndIsKept)
+{
+    StoreDword("MaxPage", 7);
+    StartBar();
+    LRESULT selected = 0;
+    Configure([&](HWND dialog) {
+        selected = SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_GETCURSEL, 0, 0);
+    });
+    EXPECT_EQ(selected, CB_ERR);
+    EXPECT_EQ(StoredDword("MaxPage"), 7);
+}
+
+TEST_F(Settings, TheDelayIsReadAsAtoiDoesAndRestartsTheTimer)
+{
+    StartBar();
+    const struct {
+        const char *typed;
+        int stored;
+    } cases[] = {{"1500ms", 1500}, {"abc", 0}, {" 300", 300}, {"-40", -40}};
+    for (const auto &c : cases) {
+        Configure([&](HWND dialog) { SetDlgItemTextA(dialog, IDC_HIDE_TIME, c.typed); });
+        EXPECT_EQ(StoredDword("HideTime"), c.stored) << c.typed;
+        EXPECT_EQ(HideTime, c.stored);
+    }
+    EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
+}
+
+TEST_F(Settings, AutoHideSwitchedWhileDockedTellsTheShell)
+{
+    StartBar();
+    Calls.clear();
+    Configure([](HWND dialog) { Check(dialog, IDC_HIDE_MODE, true); });
+    EXPECT_EQ(Messages(),
+              (std::vector<DWORD>{ABM_REMOVE, ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}));
+    Calls.clear();
+    Configure([](HWND dialog) { Check(dialog, IDC_HIDE_MODE, false); });
+    EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_NEW, ABM_QUERYPOS, ABM_SETPOS}));
+}
+
+TEST_F(Settings, AutoHideSwitchedWhileFloatingWaitsForTheNextDocking)
+{
+    StoreDword("FloatMode", 1);
+    StartBar();
+    Calls.clear();
+    Configure([](HWND dialog) { Check(dialog, IDC_HIDE_MODE, true); });
+    EXPECT_EQ(HideMode, 1);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Settings, TheTopmostBandFollowsAtOnce)
+{
+    StartBar();
+    Configure([](HWND dialog) { Check(dialog, IDC_TOP_MODE, false); });
+    EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    Configure([](HWND dialog) { Check(dialog, IDC_TOP_MODE, true); });
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(Settings, StartWithWindowsWritesAndDeletesTheRunValue)
+{
+    StartBar(FreshFolder("Bar Home"));
+    const std::string expected = "\"" + LowerAscii(TestFolder()) + "\\bar home\\korimbel.exe\"";
+    Configure([](HWND dialog) { Check(dialog, IDC_START_EXEC, true); });
+    EXPECT_EQ(MachineRunValue(), expected);
+    EXPECT_EQ(StoredDword("StartExecFlg"), 1);
+    Configure([](HWND) {}); // unchanged: nothing touched
+    EXPECT_EQ(MachineRunValue(), expected);
+    Configure([](HWND dialog) { Check(dialog, IDC_START_EXEC, false); });
+    EXPECT_EQ(MachineRunValue(), "<absent>");
+}
+
+TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
+{
+    StartBar();
+    const HKEY unwritable = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234));
+    ApplyAutostart(unwritable, true);
+    EXPECT_EQ(UserRunValue(), std::string(ProgramFolder) + "\\korimbel.exe");
+    EXPECT_EQ(MachineRunValue(), "<absent>");
+    ApplyAutostart(HKEY_LOCAL_MACHINE, false);
+    EXPECT_EQ(UserRunValue(), "<absent>");
+}
+
+TEST_F(Settings, AFolderTooLongForTheRunValueWritesNothing)
+{
+    StartBar();
+    memset(ProgramFolder, 'f', 243);
+    ProgramFolder[243] = '\0';
+    ApplyAutostart(HKEY_LOCAL_MACHINE, true);
+    EXPECT_EQ(MachineRunValue(), "<absent>");
+    EXPECT_EQ(UserRunValue(), "<absent>");
+}
+
+class StartupList : public Settings
+{
+  protected:
+    static void Mark(int slot, const char *title, const char *options)
+    {
+        const std::string name = std::to_string(slot);
+        StoreRaw(kTitleKey, name.c_str(), REG_SZ, title, DWORD(strlen(title) + 1));
+        StoreRaw(kFileKey, name.c_str(), REG_SZ, "c:\\x.exe", 9);
+        StoreRaw(kOptionKey, name.c_str(), REG_SZ, options, 21);
+    }
+    static std::vector<std::string> Titles(HWND list)
+    {
+        std::vector<std::string> titles;
+        const LRESULT count = SendDlgItemMessageA(list, IDC_LIST_TITLES, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            char text[256] = "";
+            SendDlgItemMessageA(list, IDC_LIST_TITLES, LB_GETTEXT, i,
+                                reinterpret_cast<LPARAM>(text));
+            titles.push_back(text);
+        }
+        return titles;
+    }
+    // Starts the bar, opens the list from the settings dialog and runs `use` on it.
+    void UseList(const std::function<void(HWND)> &use)
+    {
+        StartBar();
+        DriveModal({[] {
+                        HWND settings = FindDialog(BarWindow);
+                        if (!settings)
+                            return false;
+                        PostMessageA(settings, WM_COMMAND, IDC_STARTUP_LIST, 0);
+                        return true;
+                    },
+                    [=] {
+                        HWND list = FindDialog(FindDialog(BarWindow));
+                        if (!list)
+                            return false;
+                        listCaption = WindowTextW(list);
+                        use(list);
+                        PostMessageA(list, WM_COMMAND, IDOK, 0);
+                        return true;
+                    },
+                    [] {
+                        HWND settings = FindDialog(BarWindow);
+                        if (!settings || FindDialog(settings))
+                            return false;
+                        PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
+                        return true;
+                    }});
+        SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
+        EXPECT_TRUE(ModalStepsDone());
+    }
+    std::wstring listCaption;
+};
+
+TEST_F(StartupList, ListsMarkedSlotsInRangeByTitle)
+{
+    StoreDword("MaxPage", 0);
+    Mark(5, "Charlie", "10000000000000000000");
+    Mark(0, "Alpha", "10000000000000000002");
+    Mark(2, "", "10000000000000000000");
+    Mark(3, "Not marked", "00000000000000000000");
+    Mark(900, "Beyond", "10000000000000000000");
+    std::vector<std::string> titles;
+    UseList([&](HWND list) { titles = Titles(list); });
+    EXPECT_EQ(listCaption, L"\x767B\x9332\xFF8C\xFF67\xFF72\xFF99\x4E00\x89A7"); // 登録ﾌｧｲﾙ一覧
+    EXPECT_EQ(titles, (std::vector<std::string>{"Alpha", "", "Charlie"}));
+}
+
+TEST_F(StartupList, TakingOneOffClearsOnlyItsRunDigit)
+{
+    Mark(0, "Alpha", "10000000000000000002");
+    Mark(1, "Bravo", "10000000000000000001");
+    std::vector<std::string> after, unchanged;
+    UseList([&](HWND list) {
+        PostMessageA(list, WM_COMMAND, IDC_UNREGISTER_SELECTED, 0); // nothing selected yet
+        SendMessageA(list, WM_COMMAND, IDC_UNREGISTER_SELECTED, 0);
+        unchanged = Titles(list);
+        SendDlgItemMessageA(list, IDC_LIST_TITLES, LB_SETCURSEL, 0, 0);
+        SendMessageA(list, WM_COMMAND, IDC_UNREGISTER_SELECTED, 0);
+        after = Titles(list);
+    });
+    EXPECT_EQ(unchanged, (std::vector<std::string>{"Alpha", "Bravo"}));
+    EXPECT_EQ(after, (std::vector<std::string>{"Bravo"}));
+    EXPECT_EQ(ReadStored(kOptionKey, "0").bytes.size(), 21u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(ReadStored(kOptionKey, "0").bytes.data())),
+              "00000000000000000002");
+    EXPECT_EQ(ReadStored(kTitleKey, "0").bytes.size(), 6u);
+    EXPECT_EQ(ReadStored(kFileKey, "0").bytes.size(), 9u);
+}
+
+TEST_F(StartupList, TakingAllOffKeepsTheShowModes)
+{
+    Mark(0, "Alpha", "10000000000000000002");
+    Mark(4, "Delta", "10000000000000000001");
+    std::vector<std::string> after;
+    UseList([&](HWND list) {
+        SendMessageA(list, WM_COMMAND, IDC_UNREGISTER_ALL, 0);
+        after = Titles(list);
+        SendMessageA(list, WM_COMMAND, IDC_UNREGISTER_ALL, 0); // an empty list changes nothing
+    });
+    EXPECT_TRUE(after.empty());
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(ReadStored(kOptionKey, "4").bytes.data())),
+              "00000000000000000001");
+}
+
+TEST_F(Settings, TheAboutBoxClosesOnOkEnterEscAndItsCloseBox)
+{
+    StartBar();
+    const std::function<void(HWND)> closers[] = {
+        [](HWND about) { PostMessageA(about, WM_COMMAND, IDOK, 0); },
+        [](HWND about) { PostMessageA(about, WM_KEYDOWN, VK_RETURN, 0); },
+        [](HWND about) { PostMessageA(about, WM_KEYDOWN, VK_ESCAPE, 0); },
+        [](HWND about) { PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0); },
+    };
+    for (const auto &close : closers) {
+        std::wstring aboutCaption;
+        bool backInSettings = false;
+        DriveModal({[] {
+                        HWND settings = FindDialog(BarWindow);
+                        if (!settings)
+                            return false;
+                        PostMessageA(settings, WM_COMMAND, IDC_ABOUT, 0);
+                        return true;
+                    },
+                    [&] {
+                        HWND about = FindDialog(FindDialog(BarWindow));
+                        if (!about)
+                            return false;
+                        aboutCaption = WindowTextW(about);
+                        SetFocus(GetDlgItem(about, IDOK));
+                        close(about);
+                        return true;
+                    },
+                    [&] {
+                        HWND settings = FindDialog(BarWindow);
+                        if (!settings || FindDialog(settings))
+                            return false;
+                        backInSettings = true;
+                        PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
+                        return true;
+                    }},
+                   5000);
+        SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
+        EXPECT_EQ(aboutCaption,
+                  L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831"); // ﾊﾞｰｼﾞｮﾝ情報
+        EXPECT_TRUE(backInSettings);
+    }
+}
+
+} // namespace
