@@ -32,7 +32,7 @@ void MoveBarTo(const RECT &r)
     MoveWindow(BarWindow, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
-static HWND TopBand()
+HWND TopBand()
 {
     return TopMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
 }

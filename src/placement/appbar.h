@@ -17,6 +17,9 @@ int QueryTaskbarMargin();
 // the screen edges changed.
 void HandleAppBarNotify(WPARAM code);
 
+// The z-band the topmost setting asks for: HWND_TOPMOST for 1, else HWND_NOTOPMOST.
+HWND TopBand();
+
 // Moves and sizes the bar window to r, repainting it.
 void MoveBarTo(const RECT &r);
 

@@ -55,11 +55,6 @@ static void SaveFloatGeometry()
     WriteSetting(kHeight, Span(FloatRect.top, FloatRect.bottom));
 }
 
-static HWND TopBand()
-{
-    return TopMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
-}
-
 static void EnterFloatingStyle()
 {
     SetWindowLongA(BarWindow, GWL_STYLE, FloatingStyle);
