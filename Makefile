@@ -1,9 +1,10 @@
-# The project's whole interface: setup, build, run, test, bench.
+# The project's whole interface: setup, build, run, test, fuzz, bench.
 BUILD := build
 NATIVE := $(BUILD)/native
 JOBS := $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test fuzz bench clean
 all: build
 
 setup:
@@ -24,6 +25,9 @@ run: setup build
 test: setup build $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS)
 	bash scripts/test.sh
+
+fuzz: setup
+	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 bench: setup build
 	bash scripts/bench.sh

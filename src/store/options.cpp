@@ -19,8 +19,9 @@ OptionPair ParseOptions(const char *text)
 void FormatOptions(OptionPair pair, char *text)
 {
     std::memcpy(text, kOptionTemplate, sizeof kOptionTemplate);
-    text[0] = static_cast<char>('0' + pair.runAtStart);
-    text[kOptionLength - 1] = static_cast<char>('0' + pair.showMode);
+    // Unsigned, so that any int wraps to its byte instead of overflowing.
+    text[0] = static_cast<char>('0' + static_cast<unsigned>(pair.runAtStart));
+    text[kOptionLength - 1] = static_cast<char>('0' + static_cast<unsigned>(pair.showMode));
 }
 
 int ShowCommandFor(int showMode)

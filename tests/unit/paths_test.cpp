@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <string>
 
 #include "store/options.h"
@@ -133,6 +135,9 @@ TEST(Options, FormatPutsTheDigitsIntoTheTemplate)
     EXPECT_STREQ(text, "10000000000000000002");
     FormatOptions(ParseOptions("a000000000000000000\x9F"), text);
     EXPECT_STREQ(text, "a000000000000000000\x9F"); // what was read is written back
+    FormatOptions(OptionPair{INT_MAX, INT_MIN + 1}, text); // wraps to the byte, no overflow
+    EXPECT_EQ(text[0], char('0' + 0xFF));
+    EXPECT_EQ(text[kOptionLength - 1], char('0' + 1));
 }
 
 TEST(Options, ShowCommands)

@@ -1,53 +1,12 @@
 // The bar as a user starts it: korimbel.exe in its own process, driven from outside.
 #include <gtest/gtest.h>
 
+#include "barprocess.h"
 #include "bartest.h"
 #include "store/settings.h"
 
 namespace
 {
-
-struct Process {
-    HANDLE handle = nullptr;
-    DWORD exitCode = STILL_ACTIVE;
-};
-
-std::string KorimbelPath()
-{
-    return TestFolder() + "\\..\\korimbel.exe";
-}
-
-Process Start(const std::string &currentDirectory)
-{
-    Process p;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    std::string command = "\"" + KorimbelPath() + "\"";
-    if (CreateProcessA(KorimbelPath().c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       currentDirectory.c_str(), &si, &pi)) {
-        CloseHandle(pi.hThread);
-        p.handle = pi.hProcess;
-    }
-    return p;
-}
-
-bool WaitExit(Process &p, DWORD milliseconds)
-{
-    if (WaitForSingleObject(p.handle, milliseconds) != WAIT_OBJECT_0)
-        return false;
-    GetExitCodeProcess(p.handle, &p.exitCode);
-    CloseHandle(p.handle);
-    p.handle = nullptr;
-    return true;
-}
-
-HWND WaitForBar()
-{
-    HWND bar = nullptr;
-    PumpUntil([&] { return (bar = FindWindowA("KORIMBEL", nullptr)) != nullptr; }, 15000);
-    return bar;
-}
 
 // Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
 // display that shows the Wine desktop (whose coordinates are the desktop's).
@@ -91,7 +50,7 @@ class EndToEnd : public testing::Test
     // Starts the bar and waits until its window stands where it goes.
     HWND StartBar()
     {
-        bar = Start(home);
+        bar = StartKorimbel(home);
         EXPECT_NE(bar.handle, nullptr);
         const HWND window = WaitForBar();
         Pump(300);
@@ -107,7 +66,7 @@ class EndToEnd : public testing::Test
     }
 
     std::string home;
-    Process bar;
+    BarProcess bar;
 };
 
 TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
@@ -129,7 +88,7 @@ TEST_F(EndToEnd, ASecondStartExitsAtOnceAndLeavesTheFirstAlone)
     const HWND window = StartBar();
     ASSERT_NE(window, nullptr);
     const RECT before = WindowRect(window);
-    Process second = Start(home);
+    BarProcess second = StartKorimbel(home);
     ASSERT_NE(second.handle, nullptr);
     ASSERT_TRUE(WaitExit(second, 15000));
     EXPECT_EQ(second.exitCode, 0u);

@@ -1,0 +1,25 @@
+// korimbel.exe in a process of its own, as a user starts it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct BarProcess {
+    HANDLE handle = nullptr;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+std::string KorimbelPath();
+
+// Starts the program in the given current folder; handle null when it could not start.
+BarProcess StartKorimbel(const std::string &currentDirectory);
+
+// Waits for the process to end, then takes its exit code and closes the handle.
+bool WaitExit(BarProcess &p, DWORD milliseconds);
+
+// The bar's window once it exists, or null after 15 seconds.
+HWND WaitForBar();
+
+// True while a process of this image name (such as the debugger Wine starts on a crash) runs.
+bool ProcessRunning(const char *imageName);
