@@ -20,6 +20,16 @@ INT_PTR OpenSlot(int slot)
         ShellExecuteA(BarWindow, "open", ScratchBuffer, nullptr, directory, show));
 }
 
+bool FetchDroppedPath(HDROP drop, UINT index, char *path)
+{
+    const UINT fetchable = kPathBufferSize - 1; // characters, terminator included
+    path[0] = '\0';
+    if (DragQueryFileA(drop, index, nullptr, 0) >= fetchable)
+        return false;
+    DragQueryFileA(drop, index, path, fetchable);
+    return true;
+}
+
 void OpenSlotWithDroppedFiles(int slot, HDROP drop)
 {
     ReadSlotRecord(kFileKey, slot, ScratchBuffer, kPathBufferSize);
@@ -28,8 +38,8 @@ void OpenSlotWithDroppedFiles(int slot, HDROP drop)
     const UINT count = LOWORD(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
     for (UINT i = 0; i < count; ++i) {
         char path[kPathBufferSize];
-        path[0] = '\0';
-        DragQueryFileA(drop, i, path, kPathBufferSize - 1);
+        if (!FetchDroppedPath(drop, i, path))
+            continue;
         char argument[kQuotedPathSize];
         QuoteIfBlank(path, argument);
         ShellExecuteA(BarWindow, "open", ScratchBuffer, argument, directory, SW_SHOWNORMAL);

@@ -11,7 +11,12 @@ const long long kMaxStartupSlots = 10000;
 // The shell's result (above 32 is success), or 0 when the slot holds no file.
 INT_PTR OpenSlot(int slot);
 
-// Starts the slot's program once per dropped file, each with that file as its argument.
+// Fetches dropped path number index into path (kPathBufferSize bytes; the shell fills at most
+// 255 of them). False for a path too long for that: cut short, it would name some other file.
+bool FetchDroppedPath(HDROP drop, UINT index, char *path);
+
+// Starts the slot's program once per dropped file, each with that file as its argument; a path
+// too long to fetch whole is passed over.
 void OpenSlotWithDroppedFiles(int slot, HDROP drop);
 
 // Opens the slots marked to run at start, then arms the auto-hide timer.

@@ -103,9 +103,8 @@ static LRESULT TakeDroppedFiles(int slot, HDROP drop)
         OpenSlotWithDroppedFiles(slot, drop);
     } else {
         char path[kPathBufferSize];
-        path[0] = '\0';
-        DragQueryFileA(drop, 0, path, kPathBufferSize - 1);
-        RegisterDroppedPath(slot, path);
+        if (FetchDroppedPath(drop, 0, path))
+            RegisterDroppedPath(slot, path);
     }
     DragFinish(drop);
     return 0;

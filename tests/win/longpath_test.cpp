@@ -1,0 +1,204 @@
+// Paths and names at the edges of the bar's buffers, and folder names of double-byte characters
+// whose second byte is "\" (0x5C), from the registry to the launched program.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "barfixture.h"
+#include "launching.h"
+#include "panel/launch.h"
+#include "panel/panel.h"
+#include "shell/barwnd.h"
+#include "store/settings.h"
+#include "store/slots.h"
+
+namespace
+{
+
+// 表, ソ and 能 end in 0x5C; ア ends in "A", which lower-casing must not touch.
+const char kTrailBackslashes[] = "\x95\x5c\x83\x5c\x94\x5c\x83\x41";
+
+// A folder under the test tree whose path has exactly length bytes, made of nested folders
+// named from the given piece.
+std::string FolderOfLength(const std::string &base, const std::string &piece, size_t length)
+{
+    std::string path = TestFolder() + "\\" + base;
+    CreateDirectoryA(path.c_str(), nullptr);
+    while (path.size() < length) {
+        const size_t room = length - path.size() - 1, most = std::min<size_t>(room, 40);
+        std::string name;
+        while (name.size() + piece.size() <= most)
+            name += piece;
+        if (name.empty())
+            name = std::string(most, 'f');
+        if (room - name.size() == 1) // no room would be left for one more name
+            name += 'f';
+        path += "\\" + name;
+        CreateDirectoryA(path.c_str(), nullptr);
+    }
+    return path;
+}
+
+// The recorder copied to a path of exactly length bytes.
+std::string RecorderAt(const std::string &base, size_t length)
+{
+    PrepareRecorder("Recorder Home");
+    const std::string path = FolderOfLength(base, "d", length - 13) + "\\recorder.exe";
+    CopyFileA((TestFolder() + "\\recorder.exe").c_str(), path.c_str(), FALSE);
+    return path;
+}
+
+class LongPaths : public BarTest
+{
+  protected:
+    static void Store(const char *key, int slot, const std::string &text)
+    {
+        const std::string name = std::to_string(slot);
+        StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
+    }
+    static std::string Folder(const std::string &path) { return path.substr(0, path.rfind('\\')); }
+
+    static void Drop(HWND target, const std::vector<std::string> &paths)
+    {
+        size_t size = sizeof(DROPFILES) + 1;
+        for (const std::string &p : paths)
+            size += p.size() + 1;
+        HGLOBAL memory = GlobalAlloc(GHND, size);
+        DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        char *list = reinterpret_cast<char *>(drop + 1);
+        for (const std::string &p : paths) {
+            memcpy(list, p.c_str(), p.size() + 1);
+            list += p.size() + 1;
+        }
+        GlobalUnlock(memory);
+        SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    }
+
+    // The text the panel's tooltip holds for the button at index, in the code page's bytes.
+    // Asked for in UTF-16: the ANSI request hands back no more than 80 characters.
+    static std::string TipText(int index)
+    {
+        for (HWND tip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip;
+             tip = FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+            wchar_t text[1024] = L"";
+            TOOLINFOW tool = {};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.hwnd = ButtonPanel;
+            tool.uId = reinterpret_cast<UINT_PTR>(ButtonTable[index]);
+            tool.lpszText = text;
+            if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+                tool.lpszText = text;
+                SendMessageW(tip, TTM_GETTEXTW, 1024, reinterpret_cast<LPARAM>(&tool));
+                char bytes[2048] = "";
+                WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+                return bytes;
+            }
+        }
+        return "(no tool)";
+    }
+};
+
+TEST_F(LongPaths, ProgramsOf254And255CharactersOpenWholeInTheirFolders)
+{
+    const std::string at254 = RecorderAt("long254", 254), at255 = RecorderAt("long255", 255);
+    ASSERT_EQ(at254.size(), 254u);
+    ASSERT_EQ(at255.size(), 255u);
+    ASSERT_NE(GetFileAttributesA(at255.c_str()), INVALID_FILE_ATTRIBUTES);
+    Store(kFileKey, 0, at254);
+    Store(kFileKey, 1, at255);
+    StartBar();
+    EXPECT_GT(OpenSlot(0), 32);
+    ASSERT_EQ(Launches(1).size(), 1u);
+    EXPECT_GT(OpenSlot(1), 32);
+    const std::vector<Launch> launches = Launches(2);
+    ASSERT_EQ(launches.size(), 2u);
+    EXPECT_EQ(launches[0].directory, Folder(at254));
+    EXPECT_EQ(launches[0].commandLine.rfind("\"" + at254 + "\"", 0), 0u) << launches[0].commandLine;
+    EXPECT_EQ(launches[1].directory, Folder(at255));
+    EXPECT_EQ(launches[1].commandLine.rfind("\"" + at255 + "\"", 0), 0u) << launches[1].commandLine;
+}
+
+TEST_F(LongPaths, AFileTooLongForTheBufferReadsAsNoFile)
+{
+    Store(kFileKey, 0, "C:\\" + std::string(253, 'x')); // 256 characters
+    StartBar();
+    EXPECT_EQ(OpenSlot(0), 0);
+    EXPECT_EQ(IconTable[0], nullptr);
+}
+
+TEST_F(LongPaths, TitlesOf254And255CharactersShowWholeAndLongerNone)
+{
+    const std::string title254 = std::string(252, 't') + "\x95\x5c";
+    const std::string title255 = std::string(255, 'u');
+    Store(kTitleKey, 0, title254);
+    Store(kTitleKey, 1, title255);
+    Store(kTitleKey, 2, std::string(256, 'v'));
+    StartBar();
+    EXPECT_EQ(TipText(0), title254);
+    EXPECT_EQ(TipText(1), title255);
+    EXPECT_EQ(TipText(2), "");
+}
+
+TEST_F(LongPaths, AProgramInDoubleByteFoldersRunsInItsOwnFolder)
+{
+    const std::string piece = kTrailBackslashes;
+    PrepareRecorder("Recorder Home");
+    std::string folder = TestFolder() + "\\" + piece;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    folder += "\\" + piece + piece;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string recorder = folder + "\\recorder.exe";
+    ASSERT_TRUE(CopyFileA((TestFolder() + "\\recorder.exe").c_str(), recorder.c_str(), FALSE));
+    Store(kFileKey, 0, recorder);
+    StartBar();
+    EXPECT_GT(OpenSlot(0), 32);
+    const std::vector<Launch> launches = Launches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].directory, folder);
+}
+
+TEST_F(LongPaths, ADoubleByteCurrentFolderIsStoredWithItsCharactersWhole)
+{
+    const std::string folder = FolderOfLength("kanji", kTrailBackslashes, 200);
+    ASSERT_EQ(folder.size(), 200u);
+    StartBar(folder);
+    const std::string expected = LowerAscii(TestFolder()) + folder.substr(TestFolder().size());
+    EXPECT_EQ(std::string(ProgramFolder), expected);
+    EXPECT_EQ(StoredString("curpath"), expected + '\0');
+}
+
+TEST_F(LongPaths, ADroppedDoubleByteFileIsTitledByItsWholeName)
+{
+    const std::string name = std::string(kTrailBackslashes) + "\x95\x5c";
+    const std::string path = FolderOfLength("Drops", kTrailBackslashes, 100) + "\\" + name + ".txt";
+    StartBar();
+    Drop(ButtonTable[0], {path});
+    const StoredValue title = ReadStored(kTitleKey, std::to_string(GetDlgCtrlID(ButtonTable[0])).c_str());
+    EXPECT_EQ(std::string(title.bytes.begin(), title.bytes.end()), name + '\0');
+}
+
+TEST_F(LongPaths, ADroppedPathTooLongToFetchWholeIsPassedOver)
+{
+    const std::string recorder = RecorderAt("dropper", 120);
+    const std::string fits = "C:\\" + std::string(251, 'p');  // 254 characters
+    const std::string cut = "C:\\" + std::string(252, 'q');   // 255: the shell would cut it
+    Store(kFileKey, 1, recorder);
+    StartBar();
+    const int documentSlot = GetDlgCtrlID(ButtonTable[0]);
+    Drop(ButtonTable[0], {cut});
+    EXPECT_FALSE(ReadStored(kFileKey, std::to_string(documentSlot).c_str()).present);
+    Drop(ButtonTable[1], {cut, fits});
+    const std::vector<Launch> launches = Launches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].commandLine.find(fits), std::string::npos);
+    Pump(500);
+    EXPECT_EQ(Launches(1).size(), 1u) << "the path cut short was passed on";
+}
+
+} // namespace
