@@ -306,3 +306,38 @@ TEST_F(EndToEnd, TheAboutBoxAndTheHelpButtonLeaveTheBarRunning)
 }
 
 } // namespace
+
+namespace
+{
+
+std::string ManifestOfKorimbel()
+{
+    const HMODULE image = LoadLibraryExA(KorimbelPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!image)
+        return "";
+    std::string text;
+    if (HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+        const char *bytes = static_cast<const char *>(LockResource(LoadResource(image, found)));
+        text.assign(bytes, SizeofResource(image, found));
+    }
+    FreeLibrary(image);
+    return text;
+}
+
+TEST(Manifest, RunsAsTheUserUnscaledOnEveryWindowsUpToEleven)
+{
+    const std::string manifest = ManifestOfKorimbel();
+    ASSERT_FALSE(manifest.empty()) << "no manifest";
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find(">false</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">unaware</dpiAwareness>"), std::string::npos);
+    for (const char *os : {"e2011457-1546-43c5-a5fe-008deee3d3f0",  // Vista
+                           "35138b9a-5d96-4fbd-8e2d-a2440225f93a",  // 7
+                           "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",  // 8
+                           "1f676c76-80e1-4239-95bb-83d0f6d0da78",  // 8.1
+                           "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) // 10 and 11
+        EXPECT_NE(manifest.find(os), std::string::npos) << os;
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << "the classic controls";
+}
+
+} // namespace
