@@ -20,30 +20,7 @@ namespace
 class Launching : public BarTest
 {
   protected:
-    static void Store(const char *key, int slot, const std::string &text)
-    {
-        const std::string name = std::to_string(slot);
-        StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
-    }
     static std::string Folder(const std::string &path) { return path.substr(0, path.rfind('\\')); }
-
-    // A drop of these paths on a window, as the shell delivers it.
-    static void Drop(HWND target, const std::vector<std::string> &paths)
-    {
-        size_t size = sizeof(DROPFILES) + 1;
-        for (const std::string &p : paths)
-            size += p.size() + 1;
-        HGLOBAL memory = GlobalAlloc(GHND, size);
-        DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(memory));
-        drop->pFiles = sizeof(DROPFILES);
-        char *list = reinterpret_cast<char *>(drop + 1);
-        for (const std::string &p : paths) {
-            memcpy(list, p.c_str(), p.size() + 1);
-            list += p.size() + 1;
-        }
-        GlobalUnlock(memory);
-        SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-    }
 };
 
 TEST_F(Launching, ASlotOpensWithItsWindowStateInItsFolder)
@@ -55,8 +32,8 @@ TEST_F(Launching, ASlotOpensWithItsWindowStateInItsFolder)
                          SW_SHOWNORMAL};
     StartBar();
     for (int i = 0; i < 5; ++i) {
-        Store(kFileKey, i, recorder);
-        Store(kOptionKey, i, options[i]);
+        StoreRecord(kFileKey, i, recorder);
+        StoreRecord(kOptionKey, i, options[i]);
         EXPECT_GT(OpenSlot(i), 32);
     }
     const std::vector<Launch> launches = Launches(5);
@@ -82,8 +59,8 @@ TEST_F(Launching, AnEmptySlotOpensNothing)
 TEST_F(Launching, TwoReleasesWithinTheLockOpenOnce)
 {
     const std::string recorder = PrepareRecorder("Recorder Lock");
-    Store(kFileKey, 0, recorder);
-    Store(kFileKey, 1, recorder);
+    StoreRecord(kFileKey, 0, recorder);
+    StoreRecord(kFileKey, 1, recorder);
     StartBar();
     SendMessageA(GetDlgItem(ButtonPanel, 0), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     SendMessageA(GetDlgItem(ButtonPanel, 0), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -99,7 +76,7 @@ TEST_F(Launching, TwoReleasesWithinTheLockOpenOnce)
 
 TEST_F(Launching, AFailedClickOpensThePropertiesOfTheSlot)
 {
-    Store(kFileKey, 2, "C:\\nowhere\\gone.exe");
+    StoreRecord(kFileKey, 2, "C:\\nowhere\\gone.exe");
     StartBar();
     std::string shownFile;
     std::wstring caption;
@@ -137,12 +114,12 @@ TEST_F(Launching, AnEmptySlotClickedOpensItsProperties)
 TEST_F(Launching, FilesDroppedOnAProgramStartItOncePerFileInDropOrder)
 {
     const std::string recorder = PrepareRecorder("Recorder Drops");
-    Store(kFileKey, 1, recorder);
-    Store(kOptionKey, 1, "00000000000000000002");
+    StoreRecord(kFileKey, 1, recorder);
+    StoreRecord(kOptionKey, 1, "00000000000000000002");
     StartBar();
     const std::string spaced = TestFolder() + "\\My Files\\a b.txt";
     const std::vector<std::string> files = {"C:\\first.txt", spaced, "C:\\third.txt"};
-    Drop(GetDlgItem(ButtonPanel, 1), files);
+    DropPaths(GetDlgItem(ButtonPanel, 1), files);
     const std::vector<Launch> launches = Launches(3);
     ASSERT_EQ(launches.size(), 3u);
     const std::string program = "\"" + recorder + "\" ";
@@ -158,11 +135,11 @@ TEST_F(Launching, FilesDroppedOnAProgramStartItOncePerFileInDropOrder)
 
 TEST_F(Launching, AFileDroppedOnADocumentSlotReplacesItsRegistration)
 {
-    Store(kFileKey, 0, "C:\\docs\\old.txt");
-    Store(kOptionKey, 0, "10000000000000000002");
+    StoreRecord(kFileKey, 0, "C:\\docs\\old.txt");
+    StoreRecord(kOptionKey, 0, "10000000000000000002");
     StartBar();
     const HWND panel = ButtonPanel;
-    Drop(GetDlgItem(ButtonPanel, 0), {"C:\\windows\\notepad.exe", "C:\\second.txt"});
+    DropPaths(GetDlgItem(ButtonPanel, 0), {"C:\\windows\\notepad.exe", "C:\\second.txt"});
     EXPECT_EQ(ReadStored(kFileKey, "0").bytes.size(), strlen("C:\\windows\\notepad.exe") + 1);
     EXPECT_EQ(std::string(reinterpret_cast<const char *>(ReadStored(kTitleKey, "0").bytes.data())),
               "notepad");
@@ -177,11 +154,11 @@ TEST_F(Launching, TheStartupRunOpensMarkedSlotsInRangeAndArmsTheTimer)
     const std::string recorder = PrepareRecorder("Recorder Startup");
     StoreDword("MaxPage", 0);
     for (int slot : {0, 3, 500}) {
-        Store(kFileKey, slot, recorder);
-        Store(kOptionKey, slot, "10000000000000000001");
+        StoreRecord(kFileKey, slot, recorder);
+        StoreRecord(kOptionKey, slot, "10000000000000000001");
     }
-    Store(kOptionKey, 5, "10000000000000000000"); // marked, but no file
-    Store(kFileKey, 6, recorder);                 // a file, not marked
+    StoreRecord(kOptionKey, 5, "10000000000000000000"); // marked, but no file
+    StoreRecord(kFileKey, 6, recorder);                 // a file, not marked
     StartBar();
     Launches(2);
     Pump(800);
@@ -195,8 +172,8 @@ TEST_F(Launching, StartLaunchOffOpensNothingButStillArmsTheTimer)
 {
     const std::string recorder = PrepareRecorder("Recorder Off");
     StoreDword("StartLaunch", 2);
-    Store(kFileKey, 0, recorder);
-    Store(kOptionKey, 0, "10000000000000000000");
+    StoreRecord(kFileKey, 0, recorder);
+    StoreRecord(kOptionKey, 0, "10000000000000000000");
     StartBar();
     EXPECT_EQ(StartLaunch, 2);
     EXPECT_TRUE(Launches(1, 800).empty());
@@ -208,8 +185,8 @@ TEST_F(Launching, AHugePageCountStillStartsQuickly)
     const std::string recorder = PrepareRecorder("Recorder Huge");
     StoreDword("MaxPage", 0x7FFFFFFF);
     for (int slot : {9000, 20000}) {
-        Store(kFileKey, slot, recorder);
-        Store(kOptionKey, slot, "10000000000000000000");
+        StoreRecord(kFileKey, slot, recorder);
+        StoreRecord(kOptionKey, slot, "10000000000000000000");
     }
     StartBar();
     Launches(1);
@@ -280,8 +257,8 @@ TEST_F(ButtonMenu, HoldsTheFiveCommandsInOrder)
 
 TEST_F(ButtonMenu, DeleteEmptiesTheSlotAtOnce)
 {
-    Store(kFileKey, 0, "C:\\windows\\notepad.exe");
-    Store(kTitleKey, 0, "n");
+    StoreRecord(kFileKey, 0, "C:\\windows\\notepad.exe");
+    StoreRecord(kTitleKey, 0, "n");
     StartBar();
     ASSERT_EQ(HasIconTable[0], 1);
     Choose(0, 5);
@@ -292,7 +269,7 @@ TEST_F(ButtonMenu, DeleteEmptiesTheSlotAtOnce)
 
 TEST_F(ButtonMenu, CopyThenPasteIntoAnotherButton)
 {
-    Store(kFileKey, 0, "C:\\windows\\notepad.exe");
+    StoreRecord(kFileKey, 0, "C:\\windows\\notepad.exe");
     StartBar();
     Choose(0, 2);
     Choose(3, 4);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -21,6 +23,29 @@ std::string PrepareRecorder(const char *folderName)
     DeleteFileA(LogPath().c_str());
     SetEnvironmentVariableA("KORIMBEL_RECORDER_LOG", LogPath().c_str());
     return recorder;
+}
+
+void StoreRecord(const char *key, int slot, const std::string &text)
+{
+    const std::string name = std::to_string(slot);
+    StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
+}
+
+void DropPaths(HWND target, const std::vector<std::string> &paths)
+{
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string &p : paths)
+        size += p.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    char *list = reinterpret_cast<char *>(drop + 1);
+    for (const std::string &p : paths) {
+        memcpy(list, p.c_str(), p.size() + 1);
+        list += p.size() + 1;
+    }
+    GlobalUnlock(memory);
+    SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 static std::vector<Launch> ReadLog()

@@ -11,6 +11,14 @@ struct Launch {
     std::string commandLine;
 };
 
+#include <windows.h>
+
+// A slot record stored as text, terminator included.
+void StoreRecord(const char *key, int slot, const std::string &text);
+
+// A drop of these paths on a window, as the shell delivers it.
+void DropPaths(HWND target, const std::vector<std::string> &paths);
+
 // A fresh copy of the recorder in a folder of the test tree (its name may hold blanks), with
 // an empty log; returns the recorder's path.
 std::string PrepareRecorder(const char *folderName);

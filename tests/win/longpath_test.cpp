@@ -56,29 +56,7 @@ std::string RecorderAt(const std::string &base, size_t length)
 class LongPaths : public BarTest
 {
   protected:
-    static void Store(const char *key, int slot, const std::string &text)
-    {
-        const std::string name = std::to_string(slot);
-        StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
-    }
     static std::string Folder(const std::string &path) { return path.substr(0, path.rfind('\\')); }
-
-    static void Drop(HWND target, const std::vector<std::string> &paths)
-    {
-        size_t size = sizeof(DROPFILES) + 1;
-        for (const std::string &p : paths)
-            size += p.size() + 1;
-        HGLOBAL memory = GlobalAlloc(GHND, size);
-        DROPFILES *drop = static_cast<DROPFILES *>(GlobalLock(memory));
-        drop->pFiles = sizeof(DROPFILES);
-        char *list = reinterpret_cast<char *>(drop + 1);
-        for (const std::string &p : paths) {
-            memcpy(list, p.c_str(), p.size() + 1);
-            list += p.size() + 1;
-        }
-        GlobalUnlock(memory);
-        SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-    }
 
     // The text the panel's tooltip holds for the button at index, in the code page's bytes.
     // Asked for in UTF-16: the ANSI request hands back no more than 80 characters.
@@ -110,8 +88,8 @@ TEST_F(LongPaths, ProgramsOf254And255CharactersOpenWholeInTheirFolders)
     ASSERT_EQ(at254.size(), 254u);
     ASSERT_EQ(at255.size(), 255u);
     ASSERT_NE(GetFileAttributesA(at255.c_str()), INVALID_FILE_ATTRIBUTES);
-    Store(kFileKey, 0, at254);
-    Store(kFileKey, 1, at255);
+    StoreRecord(kFileKey, 0, at254);
+    StoreRecord(kFileKey, 1, at255);
     StartBar();
     EXPECT_GT(OpenSlot(0), 32);
     ASSERT_EQ(Launches(1).size(), 1u);
@@ -126,7 +104,7 @@ TEST_F(LongPaths, ProgramsOf254And255CharactersOpenWholeInTheirFolders)
 
 TEST_F(LongPaths, AFileTooLongForTheBufferReadsAsNoFile)
 {
-    Store(kFileKey, 0, "C:\\" + std::string(253, 'x')); // 256 characters
+    StoreRecord(kFileKey, 0, "C:\\" + std::string(253, 'x')); // 256 characters
     StartBar();
     EXPECT_EQ(OpenSlot(0), 0);
     EXPECT_EQ(IconTable[0], nullptr);
@@ -136,9 +114,9 @@ TEST_F(LongPaths, TitlesOf254And255CharactersShowWholeAndLongerNone)
 {
     const std::string title254 = std::string(252, 't') + "\x95\x5c";
     const std::string title255 = std::string(255, 'u');
-    Store(kTitleKey, 0, title254);
-    Store(kTitleKey, 1, title255);
-    Store(kTitleKey, 2, std::string(256, 'v'));
+    StoreRecord(kTitleKey, 0, title254);
+    StoreRecord(kTitleKey, 1, title255);
+    StoreRecord(kTitleKey, 2, std::string(256, 'v'));
     StartBar();
     EXPECT_EQ(TipText(0), title254);
     EXPECT_EQ(TipText(1), title255);
@@ -155,7 +133,7 @@ TEST_F(LongPaths, AProgramInDoubleByteFoldersRunsInItsOwnFolder)
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string recorder = folder + "\\recorder.exe";
     ASSERT_TRUE(CopyFileA((TestFolder() + "\\recorder.exe").c_str(), recorder.c_str(), FALSE));
-    Store(kFileKey, 0, recorder);
+    StoreRecord(kFileKey, 0, recorder);
     StartBar();
     EXPECT_GT(OpenSlot(0), 32);
     const std::vector<Launch> launches = Launches(1);
@@ -178,7 +156,7 @@ TEST_F(LongPaths, ADroppedDoubleByteFileIsTitledByItsWholeName)
     const std::string name = std::string(kTrailBackslashes) + "\x95\x5c";
     const std::string path = FolderOfLength("Drops", kTrailBackslashes, 100) + "\\" + name + ".txt";
     StartBar();
-    Drop(ButtonTable[0], {path});
+    DropPaths(ButtonTable[0], {path});
     const StoredValue title = ReadStored(kTitleKey, std::to_string(GetDlgCtrlID(ButtonTable[0])).c_str());
     EXPECT_EQ(std::string(title.bytes.begin(), title.bytes.end()), name + '\0');
 }
@@ -188,12 +166,12 @@ TEST_F(LongPaths, ADroppedPathTooLongToFetchWholeIsPassedOver)
     const std::string recorder = RecorderAt("dropper", 120);
     const std::string fits = "C:\\" + std::string(251, 'p');  // 254 characters
     const std::string cut = "C:\\" + std::string(252, 'q');   // 255: the shell would cut it
-    Store(kFileKey, 1, recorder);
+    StoreRecord(kFileKey, 1, recorder);
     StartBar();
     const int documentSlot = GetDlgCtrlID(ButtonTable[0]);
-    Drop(ButtonTable[0], {cut});
+    DropPaths(ButtonTable[0], {cut});
     EXPECT_FALSE(ReadStored(kFileKey, std::to_string(documentSlot).c_str()).present);
-    Drop(ButtonTable[1], {cut, fits});
+    DropPaths(ButtonTable[1], {cut, fits});
     const std::vector<Launch> launches = Launches(1);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_NE(launches[0].commandLine.find(fits), std::string::npos);
