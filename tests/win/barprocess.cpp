@@ -41,17 +41,34 @@ HWND WaitForBar()
     return bar;
 }
 
-bool ProcessRunning(const char *imageName)
+// Calls found with the id of every process of this image name until it returns true.
+template <typename Found> static bool AnyProcessNamed(const char *imageName, Found found)
 {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return false;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    bool found = false;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+    bool done = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !done;
          more = Process32Next(snapshot, &entry))
-        found = lstrcmpiA(entry.szExeFile, imageName) == 0;
+        done = lstrcmpiA(entry.szExeFile, imageName) == 0 && found(entry.th32ProcessID);
     CloseHandle(snapshot);
-    return found;
+    return done;
+}
+
+bool ProcessRunning(const char *imageName)
+{
+    return AnyProcessNamed(imageName, [](DWORD) { return true; });
+}
+
+void EndProcesses(const char *imageName)
+{
+    AnyProcessNamed(imageName, [](DWORD id) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, id)) {
+            TerminateProcess(process, 1);
+            CloseHandle(process);
+        }
+        return false;
+    });
 }

@@ -23,3 +23,6 @@ HWND WaitForBar();
 
 // True while a process of this image name (such as the debugger Wine starts on a crash) runs.
 bool ProcessRunning(const char *imageName);
+
+// Ends every process of this image name, so that a crash's debugger holds up no later test.
+void EndProcesses(const char *imageName);

@@ -296,6 +296,7 @@ class HostileRegistry : public testing::TestWithParam<uint32_t>
             TerminateProcess(bar.handle, 1);
             WaitExit(bar, 5000);
         }
+        EndProcesses("winedbg.exe");
         DeleteKeyTree(kRootKey);
     }
 
