@@ -1,9 +1,9 @@
 #include "panel/launchbtn.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "dialogs/propsdlg.h"
+#include "panel/fileicon.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
 #include "res/resource.h"
@@ -32,10 +32,7 @@ static void LoadButtonIcon(HWND button, int index)
         HasIconTable[index] = 0;
         return;
     }
-    SHFILEINFOA info = {};
-    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA(ScratchBuffer, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    const HICON icon = list ? ImageList_GetIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+    const HICON icon = CreateFileIcon(ScratchBuffer);
     SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     IconTable[index] = icon;
     HasIconTable[index] = 1;

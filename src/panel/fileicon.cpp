@@ -1,0 +1,90 @@
+#include "panel/fileicon.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "panel/layout.h"
+#include "text/paths.h"
+
+// The shell takes milliseconds to find a file's icon, and every rebuild of the panel shows the
+// same files again. So the picture it gave for each File string is kept, and each button gets
+// its own icon drawn from it. A file that no longer exists, or that turned from a file into a
+// folder or back, is asked about anew. One page can show at most kMaxButtons files; beyond
+// that the oldest picture makes room.
+struct KnownIcon {
+    char file[kPathBufferSize];
+    bool folder;
+    ICONINFO picture;
+};
+
+static KnownIcon Known[kMaxButtons];
+static int KnownCount;
+static int OldestKnown;
+
+static KnownIcon *FindKnown(const char *file, bool folder)
+{
+    for (int i = 0; i < KnownCount; ++i)
+        if (Known[i].folder == folder && std::strcmp(Known[i].file, file) == 0)
+            return &Known[i];
+    return nullptr;
+}
+
+static void ReleasePicture(ICONINFO &picture)
+{
+    DeleteObject(picture.hbmColor);
+    DeleteObject(picture.hbmMask);
+}
+
+static KnownIcon &FreeEntry()
+{
+    if (KnownCount < kMaxButtons)
+        return Known[KnownCount++];
+    KnownIcon &oldest = Known[OldestKnown];
+    OldestKnown = (OldestKnown + 1) % kMaxButtons;
+    ReleasePicture(oldest.picture);
+    return oldest;
+}
+
+static void Remember(const char *file, bool folder, HICON icon)
+{
+    ICONINFO picture;
+    if (!GetIconInfo(icon, &picture))
+        return;
+    KnownIcon &entry = FreeEntry();
+    lstrcpynA(entry.file, file, kPathBufferSize);
+    entry.folder = folder;
+    entry.picture = picture;
+}
+
+// The return value, not the record's icon field, tells whether the shell found the file.
+static HICON AskShell(const char *file)
+{
+    SHFILEINFOA info = {};
+    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    return list ? ImageList_GetIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+}
+
+HICON CreateFileIcon(const char *file)
+{
+    const DWORD attributes = GetFileAttributesA(file);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return AskShell(file);
+    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (KnownIcon *known = FindKnown(file, folder))
+        return CreateIconIndirect(&known->picture);
+    const HICON icon = AskShell(file);
+    if (icon)
+        Remember(file, folder, icon);
+    return icon;
+}
+
+void ForgetFileIcons()
+{
+    for (int i = 0; i < KnownCount; ++i)
+        ReleasePicture(Known[i].picture);
+    KnownCount = 0;
+    OldestKnown = 0;
+}
