@@ -115,6 +115,9 @@ LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPAR
         return DefWindowProcA(button, message, wParam, lParam);
     const WNDPROC saved = SavedProcTable[index];
     const int slot = GetDlgCtrlID(button);
+    // Before the handling below, which may open a modal loop or destroy the panel.
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        RelayToTooltip(button, message, wParam, lParam);
     switch (message) {
     case UM_LATE_INIT:
         LoadButtonIcon(button, index);
