@@ -47,11 +47,44 @@ static KnownIcon &FreeEntry()
     return oldest;
 }
 
+// Wine makes an icon from a device-independent colour bitmap with fewer server calls than from
+// the device-dependent one the icon hands out. The pixels, alpha included, are copied as they are.
+static HBITMAP IndependentCopy(HBITMAP bitmap)
+{
+    BITMAP size;
+    if (!GetObjectA(bitmap, sizeof size, &size))
+        return nullptr;
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = size.bmWidth;
+    format.bmiHeader.biHeight = size.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void *bits;
+    HBITMAP copy = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC screen = GetDC(nullptr);
+    if (copy && !GetDIBits(screen, bitmap, 0, size.bmHeight, bits, &format, DIB_RGB_COLORS)) {
+        DeleteObject(copy);
+        copy = nullptr;
+    }
+    ReleaseDC(nullptr, screen);
+    return copy;
+}
+
 static void Remember(const char *file, bool folder, HICON icon)
 {
     ICONINFO picture;
     if (!GetIconInfo(icon, &picture))
         return;
+    if (picture.hbmColor) {
+        const HBITMAP device = picture.hbmColor;
+        picture.hbmColor = IndependentCopy(device);
+        DeleteObject(device);
+        if (!picture.hbmColor) {
+            DeleteObject(picture.hbmMask);
+            return;
+        }
+    }
     KnownIcon &entry = FreeEntry();
     lstrcpynA(entry.file, file, kPathBufferSize);
     entry.folder = folder;
