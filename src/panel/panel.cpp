@@ -113,9 +113,11 @@ static void AddTooltips(HWND panel)
 
 static void OnPanelInit(HWND panel)
 {
+    KeepSlotKeysOpen();
     for (int i = 0; i < ButtonsPerPage; ++i)
         CreateButton(panel, i);
     AddTooltips(panel);
+    CloseSlotKeys();
 }
 
 void RelayToTooltip(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
