@@ -91,14 +91,16 @@ static void CreateButton(HWND panel, int index)
 }
 
 // The tooltip window has no owner: an owned pop-up above the bar keeps some window managers
-// (Wine's) from moving the bar into the topmost band. The panel destroys it itself.
+// (Wine's) from moving the bar into the topmost band. One window serves every panel, each
+// panel bringing its own tools: making the window costs Wine as much as three buttons.
 // The buttons relay their mouse messages to it themselves: letting the tooltip subclass each
 // button costs Wine some twenty server calls a button, half the cost of a plain button.
 static void AddTooltips(HWND panel)
 {
-    PanelTooltip =
-        CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
+    if (!PanelTooltip)
+        PanelTooltip =
+            CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_IDISHWND;
@@ -133,12 +135,28 @@ static void ReleaseLaunchLock(HWND panel)
     KillTimer(panel, kLaunchLockTimer);
 }
 
+// Deleting the tool under a shown tip hides the tip.
+static void RemoveTooltips()
+{
+    for (LRESULT n = SendMessageA(PanelTooltip, TTM_GETTOOLCOUNT, 0, 0); n > 0; --n) {
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        SendMessageA(PanelTooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(PanelTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void DestroyPanelTooltip()
+{
+    DestroyWindow(PanelTooltip);
+    PanelTooltip = nullptr;
+}
+
 static void OnPanelDestroy(HWND panel)
 {
     if (LaunchLock == 1)
         ReleaseLaunchLock(panel);
-    DestroyWindow(PanelTooltip);
-    PanelTooltip = nullptr;
+    RemoveTooltips();
 }
 
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)

@@ -119,6 +119,7 @@ static LRESULT OnDestroy()
     if (FloatMode == 0)
         RemoveAppBar();
     SavePlacement();
+    DestroyPanelTooltip();
     ForgetFileIcons();
     PostQuitMessage(0);
     return 0;
