@@ -19,7 +19,8 @@ struct KnownIcon {
     ICONINFO picture;
 };
 
-static KnownIcon Known[kMaxButtons];
+const int kKnownIcons = kMaxButtons;
+static KnownIcon Known[kKnownIcons];
 static int KnownCount;
 static int OldestKnown;
 
@@ -39,10 +40,10 @@ static void ReleasePicture(ICONINFO &picture)
 
 static KnownIcon &FreeEntry()
 {
-    if (KnownCount < kMaxButtons)
+    if (KnownCount < kKnownIcons)
         return Known[KnownCount++];
     KnownIcon &oldest = Known[OldestKnown];
-    OldestKnown = (OldestKnown + 1) % kMaxButtons;
+    OldestKnown = (OldestKnown + 1) % kKnownIcons;
     ReleasePicture(oldest.picture);
     return oldest;
 }
