@@ -38,9 +38,10 @@ static void LoadButtonIcon(HWND button, int index)
     HasIconTable[index] = 1;
 }
 
-static void ReleaseButtonIcon(HWND button, int index)
+// A button being destroyed takes no more drops; turning them off first would cost Wine a
+// server call a button for nothing.
+static void ReleaseButtonIcon(int index)
 {
-    DragAcceptFiles(button, FALSE);
     if (HasIconTable[index] == 1) {
         DestroyIcon(IconTable[index]);
         IconTable[index] = nullptr;
@@ -123,7 +124,7 @@ LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPAR
         LoadButtonIcon(button, index);
         break;
     case WM_DESTROY:
-        ReleaseButtonIcon(button, index);
+        ReleaseButtonIcon(index);
         break;
     case WM_LBUTTONUP:
         ClickButton(slot);
