@@ -92,9 +92,9 @@ static void CreateButton(HWND panel, int index)
 
 // The tooltip window has no owner: an owned pop-up above the bar keeps some window managers
 // (Wine's) from moving the bar into the topmost band. One window serves every panel, each
-// panel bringing its own tools: making the window costs Wine as much as three buttons.
+// panel bringing its own tools: making the window costs Wine as much as five plain buttons.
 // The buttons relay their mouse messages to it themselves: letting the tooltip subclass each
-// button costs Wine some twenty server calls a button, half the cost of a plain button.
+// button costs Wine as many server calls as making and destroying the plain button itself.
 static void AddTooltips(HWND panel)
 {
     if (!PanelTooltip)
