@@ -11,8 +11,9 @@
 // The shell takes milliseconds to find a file's icon, and every rebuild of the panel shows the
 // same files again. So the picture it gave for each File string is kept, and each button gets
 // its own icon drawn from it. A file that no longer exists, or that turned from a file into a
-// folder or back, is asked about anew. One page can show at most kMaxButtons files; beyond
-// that the oldest picture makes room.
+// folder or back, is asked about anew; a file never seen goes to the shell first, so a missing
+// one on an unreachable drive is waited for once. One page can show at most kMaxButtons
+// files; beyond that the oldest picture makes room.
 struct KnownIcon {
     char file[kPathBufferSize];
     bool folder;
@@ -24,12 +25,21 @@ static KnownIcon Known[kKnownIcons];
 static int KnownCount;
 static int OldestKnown;
 
-static KnownIcon *FindKnown(const char *file, bool folder)
+static KnownIcon *FindKnown(const char *file)
 {
     for (int i = 0; i < KnownCount; ++i)
-        if (Known[i].folder == folder && std::strcmp(Known[i].file, file) == 0)
+        if (std::strcmp(Known[i].file, file) == 0)
             return &Known[i];
     return nullptr;
+}
+
+// The file system's word, cheaper than the shell's: the file the picture was taken of is
+// still there and still of its kind.
+static bool StillThere(const KnownIcon &known)
+{
+    const DWORD attributes = GetFileAttributesA(known.file);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == known.folder;
 }
 
 static void ReleasePicture(ICONINFO &picture)
@@ -38,8 +48,13 @@ static void ReleasePicture(ICONINFO &picture)
     DeleteObject(picture.hbmMask);
 }
 
-static KnownIcon &FreeEntry()
+// The entry to remember a file's picture in: its own earlier one, a free one, or the oldest.
+static KnownIcon &EntryFor(KnownIcon *known)
 {
+    if (known) {
+        ReleasePicture(known->picture);
+        return *known;
+    }
     if (KnownCount < kKnownIcons)
         return Known[KnownCount++];
     KnownIcon &oldest = Known[OldestKnown];
@@ -72,10 +87,12 @@ static HBITMAP IndependentCopy(HBITMAP bitmap)
     return copy;
 }
 
-static void Remember(const char *file, bool folder, HICON icon)
+// Only what the file system can check again is remembered: not the shell's own places.
+static void Remember(KnownIcon *known, const char *file, HICON icon)
 {
+    const DWORD attributes = GetFileAttributesA(file);
     ICONINFO picture;
-    if (!GetIconInfo(icon, &picture))
+    if (attributes == INVALID_FILE_ATTRIBUTES || !GetIconInfo(icon, &picture))
         return;
     if (picture.hbmColor) {
         const HBITMAP device = picture.hbmColor;
@@ -86,9 +103,9 @@ static void Remember(const char *file, bool folder, HICON icon)
             return;
         }
     }
-    KnownIcon &entry = FreeEntry();
+    KnownIcon &entry = EntryFor(known);
     lstrcpynA(entry.file, file, kPathBufferSize);
-    entry.folder = folder;
+    entry.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     entry.picture = picture;
 }
 
@@ -103,15 +120,12 @@ static HICON AskShell(const char *file)
 
 HICON CreateFileIcon(const char *file)
 {
-    const DWORD attributes = GetFileAttributesA(file);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return AskShell(file);
-    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    if (KnownIcon *known = FindKnown(file, folder))
+    KnownIcon *known = FindKnown(file);
+    if (known && StillThere(*known))
         return CreateIconIndirect(&known->picture);
     const HICON icon = AskShell(file);
     if (icon)
-        Remember(file, folder, icon);
+        Remember(known, file, icon);
     return icon;
 }
 
