@@ -159,7 +159,7 @@ TEST_F(FileIcons, AFileThatIsGoneShowsNoIconThoughItHadOne)
     EXPECT_EQ(Draw(Shown(0)), present);
 }
 
-TEST_F(FileIcons, AFileReplacedByAFolderOfTheSameNameShowsAsAFolder)
+TEST_F(FileIcons, AFileReplacedByAFolderOfTheSameNameShowsAsAFolderAndBack)
 {
     const std::string path = FreshFolder("Turning") + "\\thing";
     RemoveDirectoryA(path.c_str());
@@ -168,12 +168,23 @@ TEST_F(FileIcons, AFileReplacedByAFolderOfTheSameNameShowsAsAFolder)
     StartBar();
     const Pixels asFile = Draw(Shown(0));
     EXPECT_EQ(asFile, ShellIcon(path));
-    ASSERT_TRUE(DeleteFileA(path.c_str()));
-    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    const auto becomeFolder = [&] {
+        ASSERT_TRUE(DeleteFileA(path.c_str()));
+        ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+        Rebuild();
+    };
+    becomeFolder();
     const Pixels asFolder = ShellIcon(path);
     ASSERT_NE(asFolder, asFile);
-    Rebuild();
     EXPECT_EQ(Draw(Shown(0)), asFolder);
+    const int bitmaps = CountGdiObjects(OBJ_BITMAP);
+    ASSERT_TRUE(RemoveDirectoryA(path.c_str()));
+    MakeFile(path);
+    Rebuild();
+    EXPECT_EQ(Draw(Shown(0)), asFile);
+    becomeFolder();
+    EXPECT_EQ(Draw(Shown(0)), asFolder);
+    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps); // what was kept of the file's icon went
     RemoveDirectoryA(path.c_str());
 }
 
