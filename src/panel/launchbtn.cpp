@@ -1,9 +1,9 @@
 #include "panel/launchbtn.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include "dialogs/propsdlg.h"
+#include "panel/fileicon.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
 #include "res/resource.h"
@@ -32,10 +32,7 @@ static void LoadButtonIcon(HWND button, int index)
         HasIconTable[index] = 0;
         return;
     }
-    SHFILEINFOA info = {};
-    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA(ScratchBuffer, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    const HICON icon = list ? ImageList_GetIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+    const HICON icon = CreateFileIcon(ScratchBuffer);
     SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     IconTable[index] = icon;
     HasIconTable[index] = 1;
@@ -117,6 +114,9 @@ LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPAR
         return DefWindowProcA(button, message, wParam, lParam);
     const WNDPROC saved = SavedProcTable[index];
     const int slot = GetDlgCtrlID(button);
+    // Before the handling below, which may open a modal loop or destroy the panel.
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        RelayToTooltip(button, message, wParam, lParam);
     switch (message) {
     case UM_LATE_INIT:
         LoadButtonIcon(button, index);

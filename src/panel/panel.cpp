@@ -91,15 +91,19 @@ static void CreateButton(HWND panel, int index)
 }
 
 // The tooltip window has no owner: an owned pop-up above the bar keeps some window managers
-// (Wine's) from moving the bar into the topmost band. The panel destroys it itself.
+// (Wine's) from moving the bar into the topmost band. One window serves every panel, each
+// panel bringing its own tools: making the window costs Wine as much as five plain buttons.
+// The buttons relay their mouse messages to it themselves: letting the tooltip subclass each
+// button costs Wine as many server calls as making and destroying the plain button itself.
 static void AddTooltips(HWND panel)
 {
-    PanelTooltip =
-        CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
+    if (!PanelTooltip)
+        PanelTooltip =
+            CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = panel;
     for (int i = 0; i < ButtonsPerPage; ++i) {
         ReadSlotRecord(kTitleKey, GetDlgCtrlID(ButtonTable[i]), ScratchBuffer, kPathBufferSize);
@@ -111,14 +115,16 @@ static void AddTooltips(HWND panel)
 
 static void OnPanelInit(HWND panel)
 {
+    KeepSlotKeysOpen();
     for (int i = 0; i < ButtonsPerPage; ++i)
         CreateButton(panel, i);
     AddTooltips(panel);
+    CloseSlotKeys();
 }
 
-static void OnPanelMouseMove(HWND panel, WPARAM wParam, LPARAM lParam)
+void RelayToTooltip(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    MSG msg = {panel, WM_MOUSEMOVE, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    MSG msg = {window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     GetCursorPos(&msg.pt);
     SendMessageA(PanelTooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
@@ -129,12 +135,28 @@ static void ReleaseLaunchLock(HWND panel)
     KillTimer(panel, kLaunchLockTimer);
 }
 
+// Deleting the tool under a shown tip hides the tip.
+static void RemoveTooltips()
+{
+    for (LRESULT n = SendMessageA(PanelTooltip, TTM_GETTOOLCOUNT, 0, 0); n > 0; --n) {
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        SendMessageA(PanelTooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(PanelTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void DestroyPanelTooltip()
+{
+    DestroyWindow(PanelTooltip);
+    PanelTooltip = nullptr;
+}
+
 static void OnPanelDestroy(HWND panel)
 {
     if (LaunchLock == 1)
         ReleaseLaunchLock(panel);
-    DestroyWindow(PanelTooltip);
-    PanelTooltip = nullptr;
+    RemoveTooltips();
 }
 
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
@@ -144,7 +166,7 @@ static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARA
         OnPanelInit(panel);
         break;
     case WM_MOUSEMOVE:
-        OnPanelMouseMove(panel, wParam, lParam);
+        RelayToTooltip(panel, message, wParam, lParam);
         break;
     case WM_TIMER:
         ReleaseLaunchLock(panel);

@@ -24,3 +24,9 @@ void RebuildPanel();
 void CreatePanel();
 void ShowPreviousPage();
 void ShowNextPage();
+
+// Shows the panel's tooltip window a mouse message of the panel or of one of its buttons.
+void RelayToTooltip(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The tooltip window outlives each panel; the bar destroys it when it closes.
+void DestroyPanelTooltip();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "dialogs/settingsdlg.h"
+#include "panel/fileicon.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
 #include "panel/strips.h"
@@ -118,6 +119,8 @@ static LRESULT OnDestroy()
     if (FloatMode == 0)
         RemoveAppBar();
     SavePlacement();
+    DestroyPanelTooltip();
+    ForgetFileIcons();
     PostQuitMessage(0);
     return 0;
 }

@@ -45,10 +45,15 @@ static void TerminateRead(char *buffer, DWORD got, DWORD size)
         buffer[0] = '\0';
 }
 
-int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWORD size)
+HKEY OpenKeyToRead(HKEY hive, const char *path)
 {
     HKEY key;
-    if (!OpenKey(hive, path, &key))
+    return OpenKey(hive, path, &key) ? key : nullptr;
+}
+
+int ReadStringFrom(HKEY key, const char *name, char *buffer, DWORD size)
+{
+    if (!key)
         return 0;
     if (size > 0) {
         buffer[0] = '\0';
@@ -59,8 +64,16 @@ int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWOR
         else
             buffer[0] = '\0';
     }
-    RegCloseKey(key);
     return 1;
+}
+
+int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWORD size)
+{
+    const HKEY key = OpenKeyToRead(hive, path);
+    const int opened = ReadStringFrom(key, name, buffer, size);
+    if (key)
+        RegCloseKey(key);
+    return opened;
 }
 
 int WriteString(HKEY hive, const char *path, const char *name, const char *text)

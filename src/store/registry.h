@@ -1,5 +1,6 @@
 // The only way the program touches the registry. Each call opens (or creates) its key with full
-// access, does one thing and closes the key again; nothing is cached.
+// access, does one thing and closes the key again; nothing is cached. Only a run of reads from
+// one key may open it once (OpenKeyToRead, ReadStringFrom) and close it with RegCloseKey.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,12 @@ int WriteDword(HKEY hive, const char *path, const char *name, int value);
 // bytes terminated inside the buffer, or the empty string when the value is absent or does not
 // fit with its terminator.
 int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWORD size);
+
+// The key opened for reading, or null when it cannot be opened.
+HKEY OpenKeyToRead(HKEY hive, const char *path);
+
+// ReadString from a key opened above; a null key gives 0 and leaves buffer untouched.
+int ReadStringFrom(HKEY key, const char *name, char *buffer, DWORD size);
 
 // Stores text with its terminating NUL. 1 when the key could be opened or created, else 0.
 int WriteString(HKEY hive, const char *path, const char *name, const char *text);

@@ -27,12 +27,49 @@ static void SlotName(int slot, char *name)
     wsprintfA(name, "%d", slot);
 }
 
+// The File and Title keys while a panel is being built; null when not kept or not there.
+static bool KeepingKeys;
+static HKEY KeptFileKey, KeptTitleKey;
+
+void KeepSlotKeysOpen()
+{
+    KeepingKeys = true;
+}
+
+static void CloseKept(HKEY &kept)
+{
+    if (kept)
+        RegCloseKey(kept);
+    kept = nullptr;
+}
+
+void CloseSlotKeys()
+{
+    CloseKept(KeptFileKey);
+    CloseKept(KeptTitleKey);
+    KeepingKeys = false;
+}
+
+static HKEY *KeptKey(const char *key)
+{
+    if (!KeepingKeys)
+        return nullptr;
+    return key == kFileKey ? &KeptFileKey : key == kTitleKey ? &KeptTitleKey : nullptr;
+}
+
 void ReadSlotRecord(const char *key, int slot, char *buffer, int size)
 {
     char name[kSlotNameSize];
     SlotName(slot, name);
     buffer[0] = '\0';
-    ReadString(HKEY_CURRENT_USER, key, name, buffer, size);
+    HKEY *kept = KeptKey(key);
+    if (!kept) {
+        ReadString(HKEY_CURRENT_USER, key, name, buffer, size);
+        return;
+    }
+    if (!*kept)
+        *kept = OpenKeyToRead(HKEY_CURRENT_USER, key);
+    ReadStringFrom(*kept, name, buffer, size);
 }
 
 static void WriteSlotRecord(const char *key, int slot, const char *text)

@@ -19,6 +19,12 @@ extern OptionPair SlotOptions;
 // Reads a record of the slot into buffer (size bytes); missing reads as the empty string.
 void ReadSlotRecord(const char *key, int slot, char *buffer, int size);
 
+// Between these calls the File and Title keys, once opened, stay open: building a panel reads
+// both records of every slot, and under Wine opening and closing a key cost twice the read.
+// Nothing may delete the keys in between.
+void KeepSlotKeysOpen();
+void CloseSlotKeys();
+
 void ReadSlotOptions(int slot);
 void WriteSlotOptions(int slot);
 void RegisterDroppedPath(int slot, const char *path);

@@ -120,6 +120,29 @@ std::string LowerAscii(std::string s)
     return s;
 }
 
+int CountIcons()
+{
+    int count = 0;
+    for (UINT_PTR h = 0x20; h < 0x10000; h += 2) {
+        ICONINFO info;
+        if (GetIconInfo(reinterpret_cast<HICON>(h), &info)) {
+            ++count;
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
+    }
+    return count;
+}
+
+int CountGdiObjects(DWORD type)
+{
+    int count = 0;
+    for (UINT_PTR h = 1; h < 0x10000; ++h)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)) == type)
+            ++count;
+    return count;
+}
+
 RECT WindowRect(HWND window)
 {
     RECT r = {};

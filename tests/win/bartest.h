@@ -35,6 +35,11 @@ std::string FreshFolder(const char *name);
 // ASCII letters lower-cased, as the bar stores the folders of these tests.
 std::string LowerAscii(std::string s);
 
+// The icons and the GDI objects of one type (OBJ_BITMAP, say) of this process, counted by
+// trying every handle value: exact under Wine, which accepts handles with the upper word 0.
+int CountIcons();
+int CountGdiObjects(DWORD type);
+
 RECT WindowRect(HWND window);
 bool SameRect(const RECT &a, const RECT &b);
 std::string Describe(const RECT &r);

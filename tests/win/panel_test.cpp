@@ -53,6 +53,48 @@ class Panel : public BarTest
         return nullptr;
     }
     static int CountTooltips() { return int(Tooltips().size()); }
+    // The text of this thread's tip that is showing; empty when none is.
+    static std::string ShownTip()
+    {
+        for (HWND tooltip : Tooltips())
+            if (IsWindowVisible(tooltip)) {
+                char text[256] = "";
+                SendMessageA(tooltip, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+                return text;
+            }
+        return "";
+    }
+    static std::string ToolText(HWND tooltip, HWND button)
+    {
+        char text[256] = "";
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = ButtonPanel;
+        tool.uId = reinterpret_cast<UINT_PTR>(button);
+        tool.lpszText = text;
+        SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        return text;
+    }
+    static void Rebuild()
+    {
+        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+        Pump(50);
+    }
+    // Puts the real pointer on the middle of the button, which then sees the move; repeated
+    // until the window system's reports of earlier moves no longer put it back.
+    static void PointAt(HWND button, int nudge = 0)
+    {
+        const RECT r = WindowRect(button);
+        const int x = (r.left + r.right) / 2 + nudge, y = (r.top + r.bottom) / 2;
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            SetCursorPos(x, y);
+            Pump(30);
+            POINT at;
+            GetCursorPos(&at);
+            if (at.x == x && at.y == y)
+                return;
+        }
+    }
 
   private:
     static BOOL CALLBACK CollectTooltip(HWND window, LPARAM found)
@@ -213,6 +255,57 @@ TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
     EXPECT_FALSE(GetIconInfo(first, &info));
     EXPECT_FALSE(GetIconInfo(second, &info));
     EXPECT_EQ(CountTooltips(), tooltips);
+}
+
+TEST_F(Panel, PointingAtAButtonShowsItsTitleAndARebuildTakesTheTipAway)
+{
+    Register(3, "C:\\windows\\notepad.exe", "Notepad");
+    StartBar();
+    PointAt(GetDlgItem(ButtonPanel, 3));
+    EXPECT_TRUE(PumpUntil([] { return ShownTip() == "Notepad"; }, 3000)) << ShownTip();
+    Register(3, "C:\\windows\\notepad.exe", "Editor");
+    Rebuild();
+    EXPECT_EQ(ShownTip(), "");
+    PointAt(GetDlgItem(ButtonPanel, 3), 1);
+    EXPECT_TRUE(PumpUntil([] { return ShownTip() == "Editor"; }, 3000)) << ShownTip();
+    SetCursorPos(500, 400);
+}
+
+TEST_F(Panel, EachPanelBringsItsToolsAndTakesThemAway)
+{
+    StoreDword("MaxPage", 2);
+    Register(1, "C:\\windows\\notepad.exe", "Notepad");
+    StartBar();
+    for (int i = 0; i < 3; ++i) {
+        RebuildPanel();
+        SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
+    }
+    ASSERT_EQ(DispPage, 0);
+    const HWND tooltip = PanelTooltip();
+    ASSERT_NE(tooltip, nullptr);
+    ASSERT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), ButtonsPerPage);
+    for (int i = 0; i < ButtonsPerPage; ++i) {
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        ASSERT_TRUE(SendMessageA(tooltip, TTM_ENUMTOOLSA, i, reinterpret_cast<LPARAM>(&tool)));
+        EXPECT_EQ(tool.hwnd, ButtonPanel);
+        EXPECT_EQ(GetParent(reinterpret_cast<HWND>(tool.uId)), ButtonPanel) << i;
+    }
+    EXPECT_EQ(ToolText(tooltip, GetDlgItem(ButtonPanel, 1)), "Notepad");
+    QuitBar();
+    EXPECT_EQ(CountTooltips(), 0);
+}
+
+TEST_F(Panel, ARebuildReadsRecordsStoredAfterTheirKeysWereRemoved)
+{
+    Register(0, "C:\\windows\\notepad.exe", "Notepad");
+    StartBar();
+    DeleteKeyTree(kFileKey);
+    DeleteKeyTree(kTitleKey);
+    Register(0, "C:\\windows", "Windows");
+    Rebuild();
+    EXPECT_EQ(ToolText(PanelTooltip(), GetDlgItem(ButtonPanel, 0)), "Windows");
+    EXPECT_NE(SendMessageA(GetDlgItem(ButtonPanel, 0), BM_GETIMAGE, IMAGE_ICON, 0), 0);
 }
 
 } // namespace

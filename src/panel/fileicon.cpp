@@ -1,0 +1,138 @@
+#include "panel/fileicon.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "panel/layout.h"
+#include "text/paths.h"
+
+// The shell takes milliseconds to find a file's icon, and every rebuild of the panel shows the
+// same files again. So the picture it gave for each File string is kept, and each button gets
+// its own icon drawn from it. A file that no longer exists, or that turned from a file into a
+// folder or back, is asked about anew; a file never seen goes to the shell first, so a missing
+// one on an unreachable drive is waited for once. One page can show at most kMaxButtons
+// files; beyond that the oldest picture makes room.
+struct KnownIcon {
+    char file[kPathBufferSize];
+    bool folder;
+    ICONINFO picture;
+};
+
+const int kKnownIcons = kMaxButtons;
+static KnownIcon Known[kKnownIcons];
+static int KnownCount;
+static int OldestKnown;
+
+static KnownIcon *FindKnown(const char *file)
+{
+    for (int i = 0; i < KnownCount; ++i)
+        if (std::strcmp(Known[i].file, file) == 0)
+            return &Known[i];
+    return nullptr;
+}
+
+// The file system's word, cheaper than the shell's: the file the picture was taken of is
+// still there and still of its kind.
+static bool StillThere(const KnownIcon &known)
+{
+    const DWORD attributes = GetFileAttributesA(known.file);
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == known.folder;
+}
+
+static void ReleasePicture(ICONINFO &picture)
+{
+    DeleteObject(picture.hbmColor);
+    DeleteObject(picture.hbmMask);
+}
+
+// The entry to remember a file's picture in: its own earlier one, a free one, or the oldest.
+static KnownIcon &EntryFor(KnownIcon *known)
+{
+    if (known) {
+        ReleasePicture(known->picture);
+        return *known;
+    }
+    if (KnownCount < kKnownIcons)
+        return Known[KnownCount++];
+    KnownIcon &oldest = Known[OldestKnown];
+    OldestKnown = (OldestKnown + 1) % kKnownIcons;
+    ReleasePicture(oldest.picture);
+    return oldest;
+}
+
+// Wine makes an icon from a device-independent colour bitmap with fewer server calls than from
+// the device-dependent one the icon hands out. The pixels, alpha included, are copied as they are.
+static HBITMAP IndependentCopy(HBITMAP bitmap)
+{
+    BITMAP size;
+    if (!GetObjectA(bitmap, sizeof size, &size))
+        return nullptr;
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = size.bmWidth;
+    format.bmiHeader.biHeight = size.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    void *bits;
+    HBITMAP copy = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC screen = GetDC(nullptr);
+    if (copy && !GetDIBits(screen, bitmap, 0, size.bmHeight, bits, &format, DIB_RGB_COLORS)) {
+        DeleteObject(copy);
+        copy = nullptr;
+    }
+    ReleaseDC(nullptr, screen);
+    return copy;
+}
+
+// Only what the file system can check again is remembered: not the shell's own places.
+static void Remember(KnownIcon *known, const char *file, HICON icon)
+{
+    const DWORD attributes = GetFileAttributesA(file);
+    ICONINFO picture;
+    if (attributes == INVALID_FILE_ATTRIBUTES || !GetIconInfo(icon, &picture))
+        return;
+    if (picture.hbmColor) {
+        const HBITMAP device = picture.hbmColor;
+        picture.hbmColor = IndependentCopy(device);
+        DeleteObject(device);
+        if (!picture.hbmColor) {
+            DeleteObject(picture.hbmMask);
+            return;
+        }
+    }
+    KnownIcon &entry = EntryFor(known);
+    lstrcpynA(entry.file, file, kPathBufferSize);
+    entry.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.picture = picture;
+}
+
+// The return value, not the record's icon field, tells whether the shell found the file.
+static HICON AskShell(const char *file)
+{
+    SHFILEINFOA info = {};
+    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    return list ? ImageList_GetIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+}
+
+HICON CreateFileIcon(const char *file)
+{
+    KnownIcon *known = FindKnown(file);
+    if (known && StillThere(*known))
+        return CreateIconIndirect(&known->picture);
+    const HICON icon = AskShell(file);
+    if (icon)
+        Remember(known, file, icon);
+    return icon;
+}
+
+void ForgetFileIcons()
+{
+    for (int i = 0; i < KnownCount; ++i)
+        ReleasePicture(Known[i].picture);
+    KnownCount = 0;
+    OldestKnown = 0;
+}
