@@ -74,8 +74,13 @@ static void ReadPlacementSettings()
     FloatMode = ReadSetting(kFloatMode) != 0;
 }
 
+// Sizes the placement gives the bar while it is being created are passed over: creation builds
+// the panel itself once the strips exist, and no earlier panel would ever be seen.
+static bool PanelReady;
+
 static LRESULT OnCreate(HWND window)
 {
+    PanelReady = false;
     InitCommonControls();
     BarWindow = window;
     LaunchLock = 0;
@@ -92,8 +97,8 @@ static LRESULT OnCreate(HWND window)
     CommandStrip = CreateCommandStrip(window);
     CreateCommandToolbar(CommandStrip);
     GripStrip = CreateGripStrip(window);
-    // The placement above laid the panel out before the strips existed.
     RebuildPanel();
+    PanelReady = true;
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }
@@ -139,7 +144,8 @@ static LRESULT OnLateInit()
 
 static LRESULT OnRebuildPanel()
 {
-    RebuildPanel();
+    if (PanelReady)
+        RebuildPanel();
     return 0;
 }
 
