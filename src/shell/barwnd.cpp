@@ -74,13 +74,8 @@ static void ReadPlacementSettings()
     FloatMode = ReadSetting(kFloatMode) != 0;
 }
 
-// Sizes the placement gives the bar while it is being created are passed over: creation builds
-// the panel itself once the strips exist, and no earlier panel would ever be seen.
-static bool PanelReady;
-
 static LRESULT OnCreate(HWND window)
 {
-    PanelReady = false;
     InitCommonControls();
     BarWindow = window;
     LaunchLock = 0;
@@ -97,8 +92,8 @@ static LRESULT OnCreate(HWND window)
     CommandStrip = CreateCommandStrip(window);
     CreateCommandToolbar(CommandStrip);
     GripStrip = CreateGripStrip(window);
+    // The placement above laid the panel out before the strips existed.
     RebuildPanel();
-    PanelReady = true;
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }
@@ -144,8 +139,7 @@ static LRESULT OnLateInit()
 
 static LRESULT OnRebuildPanel()
 {
-    if (PanelReady)
-        RebuildPanel();
+    RebuildPanel();
     return 0;
 }
 
