@@ -34,6 +34,15 @@ bool WaitExit(BarProcess &p, DWORD milliseconds)
     return true;
 }
 
+void EndKorimbel(BarProcess &p)
+{
+    if (p.handle) {
+        TerminateProcess(p.handle, 1);
+        WaitExit(p, 5000);
+    }
+    EndProcesses("winedbg.exe");
+}
+
 HWND WaitForBar()
 {
     HWND bar = nullptr;

@@ -15,6 +15,10 @@ std::string KorimbelPath();
 // Starts the program in the given current folder; handle null when it could not start.
 BarProcess StartKorimbel(const std::string &currentDirectory);
 
+// Ends a bar a test left running, and the debugger a crash of it may have started, so that
+// neither holds up a later test.
+void EndKorimbel(BarProcess &p);
+
 // Waits for the process to end, then takes its exit code and closes the handle.
 bool WaitExit(BarProcess &p, DWORD milliseconds);
 

@@ -40,10 +40,7 @@ class EndToEnd : public testing::Test
     }
     void TearDown() override
     {
-        if (bar.handle) {
-            TerminateProcess(bar.handle, 1);
-            WaitExit(bar, 5000);
-        }
+        EndKorimbel(bar);
         DeleteKeyTree(kRootKey);
     }
 

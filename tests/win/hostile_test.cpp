@@ -292,11 +292,7 @@ class HostileRegistry : public testing::TestWithParam<uint32_t>
     }
     void TearDown() override
     {
-        if (bar.handle) {
-            TerminateProcess(bar.handle, 1);
-            WaitExit(bar, 5000);
-        }
-        EndProcesses("winedbg.exe");
+        EndKorimbel(bar);
         DeleteKeyTree(kRootKey);
     }
 
