@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "panel/panel.h"
-#include "shell/barwnd.h"
+#include "placement/barwindow.h"
 #include "shell/instance.h"
 #include "store/registry.h"
 #include "store/settings.h"

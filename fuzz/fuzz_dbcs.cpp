@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "harness.h"
+#include "text/decimal.h"
 
 namespace
 {

@@ -25,9 +25,6 @@ void CheckStoredText(const std::string &stored)
     FormatOptions(pair, written.data());
     Require(TextIn(written) == expected, "the two digits read are written back into the template");
     Require(ParseOptions(written.data()) == pair, "what was written reads as what was read");
-    const int show = ShowCommandFor(pair.showMode);
-    Require(show >= 1 && show <= 3,
-            "every stored text opens a window normal, minimised or maximised");
 }
 
 char DigitByte(int value)

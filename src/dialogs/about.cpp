@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/slots.h"
 
 static INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

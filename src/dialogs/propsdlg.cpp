@@ -3,17 +3,15 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "panel/panel.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
-#include "store/registry.h"
 #include "store/slots.h"
 #include "text/codepage.h"
 
-const int kFieldSize = 255;
 const int kTextSize = 128;
 
 static int Slot;
-static char SlotName[32];
 static char FileBuffer[kPathBufferSize];
 static char TitleBuffer[kPathBufferSize];
 static OPENFILENAMEA BrowseRecord;
@@ -30,32 +28,31 @@ static void AddShowModes(HWND dialog)
     }
 }
 
-static void ShowField(HWND dialog, int control, const char *key, char *buffer)
+static void ShowField(HWND dialog, int control, SlotField field, char *buffer)
 {
-    buffer[0] = '\0';
-    ReadString(HKEY_CURRENT_USER, key, SlotName, buffer, kFieldSize);
+    ReadSlotRecord(field, Slot, buffer, kRecordSize);
     SendDlgItemMessageA(dialog, control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(buffer));
 }
 
 static void OnInit(HWND dialog, int slot)
 {
     Slot = slot;
-    wsprintfA(SlotName, "%d", slot);
     ReadSlotOptions(slot);
     StoredShowMode = SlotOptions.showMode;
     AddShowModes(dialog);
     SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_SETCURSEL, SlotOptions.showMode, 0);
     SendDlgItemMessageA(dialog, IDC_RUN_AT_START, BM_SETCHECK,
                         SlotOptions.runAtStart != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-    ShowField(dialog, IDC_FILE, kFileKey, FileBuffer);
-    ShowField(dialog, IDC_TITLE, kTitleKey, TitleBuffer);
+    ShowField(dialog, IDC_FILE, kFileField, FileBuffer);
+    ShowField(dialog, IDC_TITLE, kTitleField, TitleBuffer);
 }
 
-static void StoreField(HWND dialog, int control, const char *key, char *buffer)
+static void StoreField(HWND dialog, int control, SlotField field, char *buffer)
 {
     buffer[0] = '\0';
-    SendDlgItemMessageA(dialog, control, WM_GETTEXT, kFieldSize, reinterpret_cast<LPARAM>(buffer));
-    WriteString(HKEY_CURRENT_USER, key, SlotName, buffer);
+    SendDlgItemMessageA(dialog, control, WM_GETTEXT, kRecordSize,
+                        reinterpret_cast<LPARAM>(buffer));
+    WriteSlotRecord(field, Slot, buffer);
 }
 
 static void OnStore(HWND dialog)
@@ -65,8 +62,8 @@ static void OnStore(HWND dialog)
     SlotOptions.runAtStart =
         SendDlgItemMessageA(dialog, IDC_RUN_AT_START, BM_GETCHECK, 0, 0) == BST_CHECKED;
     WriteSlotOptions(Slot);
-    StoreField(dialog, IDC_FILE, kFileKey, FileBuffer);
-    StoreField(dialog, IDC_TITLE, kTitleKey, TitleBuffer);
+    StoreField(dialog, IDC_FILE, kFileField, FileBuffer);
+    StoreField(dialog, IDC_TITLE, kTitleField, TitleBuffer);
     EndDialog(dialog, 1);
 }
 
@@ -102,9 +99,9 @@ static void OnBrowse(HWND dialog)
     BrowseRecord.hwndOwner = dialog;
     BrowseRecord.lpstrFilter = LoadBrowseFilter(filter, kTextSize);
     BrowseRecord.lpstrFile = FileBuffer;
-    BrowseRecord.nMaxFile = kFieldSize;
+    BrowseRecord.nMaxFile = kRecordSize;
     BrowseRecord.lpstrFileTitle = TitleBuffer;
-    BrowseRecord.nMaxFileTitle = kFieldSize;
+    BrowseRecord.nMaxFileTitle = kRecordSize;
     BrowseRecord.lpstrTitle = title;
     BrowseRecord.Flags = OFN_HIDEREADONLY;
     if (ShowOpenFileDialog(&BrowseRecord) != 1)
@@ -147,5 +144,5 @@ static INT_PTR CALLBACK PropertiesProc(HWND dialog, UINT message, WPARAM wParam,
 void OpenPropertiesDialog(int slot)
 {
     if (DialogBoxParamA(Instance, REGIST_TEMPLATE, BarWindow, PropertiesProc, slot) == 1)
-        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+        RequestPanelRebuild();
 }

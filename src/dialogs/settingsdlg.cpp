@@ -5,12 +5,12 @@
 #include "panel/panel.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/registry.h"
 #include "store/settings.h"
 #include "store/slots.h"
-#include "text/dbcs.h"
+#include "text/decimal.h"
 
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
 const char kUserRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -135,12 +135,8 @@ void ApplyAutostart(HKEY machine, bool on)
 // A page count that shrank below the page shown: back to page 0.
 static void CheckPage()
 {
-    if (DispPage <= MaxPage)
-        return;
-    if (ButtonPanel)
-        DestroyWindow(ButtonPanel);
-    DispPage = 0;
-    CreatePanel();
+    if (DispPage > MaxPage)
+        ShowPage(0);
 }
 
 void RunSettingsCommand()
@@ -154,8 +150,6 @@ void RunSettingsCommand()
         SwitchHideMode(hideMode);
     if (StartExecFlg != startExec)
         ApplyAutostart(HKEY_LOCAL_MACHINE, StartExecFlg == 1);
-    if (HideTime != hideTime) {
-        KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
-        StartAutoHideTimer();
-    }
+    if (HideTime != hideTime)
+        RestartAutoHideTimer();
 }

@@ -1,35 +1,31 @@
 #include "dialogs/startuplist.h"
 
 #include "panel/launch.h"
-#include "panel/panel.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
-#include "store/settings.h"
 #include "store/slots.h"
-#include "text/dbcs.h"
+#include "text/decimal.h"
 
-const int kSlotTextSize = 32;
-
-// Set when the list opens; its operations act only then.
-const int kListReady = 1037;
+// The list's mode, set when the list opens; its operations act only then. A mode, not a
+// control: that it equals the settings dialog's auto-hide box's id means nothing.
+const int kListModeOpen = 1037;
 static int ListMode;
 
 void RefreshStartupList(HWND dialog)
 {
     SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_RESETCONTENT, 0, 0);
     SendDlgItemMessageA(dialog, IDC_LIST_TITLES, LB_RESETCONTENT, 0, 0);
-    if (ListMode != kListReady)
+    if (ListMode != kListModeOpen)
         return;
-    const long long count = (static_cast<long long>(MaxPage) + 1) * ButtonsPerPage;
-    for (int slot = 0; slot < count && slot < kMaxStartupSlots; ++slot) {
-        ReadSlotOptions(slot);
-        if (SlotOptions.runAtStart != 1)
+    const long long count = StartupSlotCount();
+    for (int slot = 0; slot < count; ++slot) {
+        if (!RunsAtStart(slot))
             continue;
-        char name[kSlotTextSize];
-        wsprintfA(name, "%d", slot);
+        char name[kSlotNameSize];
+        FormatSlotName(slot, name);
         SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(name));
-        ReadSlotRecord(kTitleKey, slot, ScratchBuffer, kPathBufferSize);
+        ReadSlotRecord(kTitleField, slot, ScratchBuffer, kPathBufferSize);
         SendDlgItemMessageA(dialog, IDC_LIST_TITLES, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(ScratchBuffer));
     }
@@ -37,12 +33,12 @@ void RefreshStartupList(HWND dialog)
 
 static void UnregisterEntry(HWND dialog, WPARAM index)
 {
-    char name[kSlotTextSize] = "";
-    if (SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_GETTEXTLEN, index, 0) >= kSlotTextSize)
+    char name[kSlotNameSize] = "";
+    if (SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_GETTEXTLEN, index, 0) >= kSlotNameSize)
         return;
     SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
     const int slot = ParseDecimal(name);
-    if (ListMode != kListReady)
+    if (ListMode != kListModeOpen)
         return;
     ReadSlotOptions(slot);
     SlotOptions.runAtStart = 0;
@@ -87,7 +83,7 @@ static INT_PTR CALLBACK StartupListProc(HWND dialog, UINT message, WPARAM wParam
 {
     switch (message) {
     case WM_INITDIALOG:
-        ListMode = kListReady;
+        ListMode = kListModeOpen;
         RefreshStartupList(dialog);
         return FALSE;
     case WM_COMMAND:

@@ -8,8 +8,8 @@
 #include "panel/layout.h"
 #include "text/paths.h"
 
-// The shell takes milliseconds to find a file's icon, and every rebuild of the panel shows the
-// same files again. So the picture it gave for each File string is kept, and each button gets
+// Asking the shell for a file's icon is the dearest step of a rebuild, and every rebuild of the
+// panel shows the same files again. So the picture it gave for each File string is kept, and each button gets
 // its own icon drawn from it. A file that no longer exists, or that turned from a file into a
 // folder or back, is asked about anew; a file never seen goes to the shell first, so a missing
 // one on an unreachable drive is waited for once. One page can show at most kMaxButtons

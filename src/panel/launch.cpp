@@ -1,15 +1,31 @@
 #include "panel/launch.h"
 
 #include "panel/panel.h"
-#include "placement/autohide.h"
-#include "shell/barwnd.h"
+#include "placement/barwindow.h"
 #include "store/settings.h"
 #include "store/slots.h"
 #include "text/codepage.h"
 
+// Hand-edited page counts could make the start-up run and list read the registry for billions
+// of slots; no page count the settings offer comes near this.
+static const long long kMaxStartupSlots = 10000;
+
+// The show command for a slot's show-mode digit: anything but minimised or maximised is normal.
+static int ShowCommandFor(int showMode)
+{
+    switch (showMode) {
+    case 1:
+        return SW_SHOWMINIMIZED;
+    case 2:
+        return SW_SHOWMAXIMIZED;
+    default:
+        return SW_SHOWNORMAL;
+    }
+}
+
 INT_PTR OpenSlot(int slot)
 {
-    ReadSlotRecord(kFileKey, slot, ScratchBuffer, kPathBufferSize);
+    ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
     ReadSlotOptions(slot);
     const int show = ShowCommandFor(SlotOptions.showMode);
     if (ScratchBuffer[0] == '\0')
@@ -32,7 +48,7 @@ bool FetchDroppedPath(HDROP drop, UINT index, char *path)
 
 void OpenSlotWithDroppedFiles(int slot, HDROP drop)
 {
-    ReadSlotRecord(kFileKey, slot, ScratchBuffer, kPathBufferSize);
+    ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
     char directory[kPathBufferSize];
     SlotWorkingDirectory(ScratchBuffer, directory, ActiveLeadBytes());
     const UINT count = LOWORD(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
@@ -46,22 +62,25 @@ void OpenSlotWithDroppedFiles(int slot, HDROP drop)
     }
 }
 
-static long long StartupSlotCount()
+long long StartupSlotCount()
 {
     const long long count = (static_cast<long long>(MaxPage) + 1) * ButtonsPerPage;
     return count < kMaxStartupSlots ? count : kMaxStartupSlots;
 }
 
+bool RunsAtStart(int slot)
+{
+    ReadSlotOptions(slot);
+    return SlotOptions.runAtStart == 1;
+}
+
 void RunStartupSlots()
 {
     StartLaunch = ReadSetting(kStartLaunch);
-    if (StartLaunch == 1) {
-        const long long count = StartupSlotCount();
-        for (int slot = 0; slot < count; ++slot) {
-            ReadSlotOptions(slot);
-            if (SlotOptions.runAtStart == 1)
-                OpenSlot(slot);
-        }
-    }
-    StartAutoHideTimer();
+    if (StartLaunch != 1)
+        return;
+    const long long count = StartupSlotCount();
+    for (int slot = 0; slot < count; ++slot)
+        if (RunsAtStart(slot))
+            OpenSlot(slot);
 }

@@ -4,10 +4,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-// Hand-edited page counts could make the start-up run and list read the registry for billions
-// of slots; no page count the settings offer comes near this.
-const long long kMaxStartupSlots = 10000;
-
 // The shell's result (above 32 is success), or 0 when the slot holds no file.
 INT_PTR OpenSlot(int slot);
 
@@ -19,5 +15,11 @@ bool FetchDroppedPath(HDROP drop, UINT index, char *path);
 // too long to fetch whole is passed over.
 void OpenSlotWithDroppedFiles(int slot, HDROP drop);
 
-// Opens the slots marked to run at start, then arms the auto-hide timer.
+// The slots the start-up run and the start-up list look at: every slot of every page, from 0.
+long long StartupSlotCount();
+
+// Whether the slot is marked to be opened when the bar starts. Reads its options.
+bool RunsAtStart(int slot);
+
+// Opens the slots marked to run at start.
 void RunStartupSlots();

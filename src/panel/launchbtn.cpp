@@ -2,14 +2,26 @@
 
 #include <shellapi.h>
 
-#include "dialogs/propsdlg.h"
 #include "panel/fileicon.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 #include "store/slots.h"
+
+static SlotPropertiesOpener OpenProperties;
+
+void SetSlotPropertiesOpener(SlotPropertiesOpener open)
+{
+    OpenProperties = open;
+}
+
+static void OpenSlotProperties(int slot)
+{
+    if (OpenProperties)
+        OpenProperties(slot);
+}
 
 // The button's position in the panel's tables. Found by its slot number, and checked by its
 // handle: a button whose panel was rebuilt during a modal loop no longer owns any entry.
@@ -27,7 +39,7 @@ static int ButtonIndex(HWND button)
 static void LoadButtonIcon(HWND button, int index)
 {
     DragAcceptFiles(button, TRUE);
-    ReadSlotRecord(kFileKey, GetDlgCtrlID(button), ScratchBuffer, kPathBufferSize);
+    ReadSlotRecord(kFileField, GetDlgCtrlID(button), ScratchBuffer, kPathBufferSize);
     if (ScratchBuffer[0] == '\0') {
         HasIconTable[index] = 0;
         return;
@@ -55,7 +67,7 @@ static void ClickButton(int slot)
     SetTimer(ButtonPanel, kLaunchLockTimer, kLaunchLockMilliseconds, nullptr);
     LaunchLock = 1;
     if (static_cast<UINT_PTR>(OpenSlot(slot)) <= 32)
-        OpenPropertiesDialog(slot);
+        OpenSlotProperties(slot);
 }
 
 static void ShowButtonMenu(HWND button, LPARAM lParam)
@@ -73,25 +85,31 @@ static void ShowButtonMenu(HWND button, LPARAM lParam)
     DestroyMenu(menu);
 }
 
-static void RunMenuCommand(int slot, WPARAM wParam)
+// Whether the command changed the slot's File or Title.
+static bool RunSlotCommand(int slot, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case IDM_PROPERTIES:
-        OpenPropertiesDialog(slot);
-        break;
+        OpenSlotProperties(slot);
+        return false;
     case IDM_COPY:
         CopySlot(slot);
-        break;
+        return false;
     case IDM_CUT:
-        CutSlot(slot);
-        break;
+        return CutSlot(slot);
     case IDM_PASTE:
-        PasteSlot(slot);
-        break;
+        return PasteSlot(slot);
     case IDM_DELETE:
-        DeleteSlot(slot);
-        break;
+        return DeleteSlot(slot);
+    default:
+        return false;
     }
+}
+
+static void RunMenuCommand(int slot, WPARAM wParam)
+{
+    if (RunSlotCommand(slot, wParam))
+        RequestPanelRebuild();
 }
 
 static LRESULT TakeDroppedFiles(int slot, HDROP drop)
@@ -100,8 +118,8 @@ static LRESULT TakeDroppedFiles(int slot, HDROP drop)
         OpenSlotWithDroppedFiles(slot, drop);
     } else {
         char path[kPathBufferSize];
-        if (FetchDroppedPath(drop, 0, path))
-            RegisterDroppedPath(slot, path);
+        if (FetchDroppedPath(drop, 0, path) && RegisterDroppedPath(slot, path))
+            RequestPanelRebuild();
     }
     DragFinish(drop);
     return 0;

@@ -3,14 +3,15 @@
 #include <commctrl.h>
 
 #include "panel/launchbtn.h"
+#include "panel/strips.h"
 #include "placement/appbar.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 #include "store/slots.h"
 
+HWND ButtonPanel;
 int ButtonsPerPage;
-int CommandStripSize;
 int LaunchLock;
 HWND ButtonTable[kMaxButtons];
 WNDPROC SavedProcTable[kMaxButtons];
@@ -47,6 +48,11 @@ void RebuildPanel()
     CreatePanel();
 }
 
+void RequestPanelRebuild()
+{
+    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+}
+
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
 void CreatePanel()
@@ -59,7 +65,7 @@ void CreatePanel()
         Place(ButtonPanel, layout.panel);
 }
 
-static void TurnPage(int page)
+void ShowPage(int page)
 {
     DestroyPanel();
     DispPage = page;
@@ -68,12 +74,12 @@ static void TurnPage(int page)
 
 void ShowPreviousPage()
 {
-    TurnPage(PreviousPage(DispPage, MaxPage));
+    ShowPage(PreviousPage(DispPage, MaxPage));
 }
 
 void ShowNextPage()
 {
-    TurnPage(NextPage(DispPage, MaxPage));
+    ShowPage(NextPage(DispPage, MaxPage));
 }
 
 static void CreateButton(HWND panel, int index)
@@ -91,10 +97,10 @@ static void CreateButton(HWND panel, int index)
 }
 
 // The tooltip window has no owner: an owned pop-up above the bar keeps some window managers
-// (Wine's) from moving the bar into the topmost band. One window serves every panel, each
-// panel bringing its own tools: making the window costs Wine as much as five plain buttons.
-// The buttons relay their mouse messages to it themselves: letting the tooltip subclass each
-// button costs Wine as many server calls as making and destroying the plain button itself.
+// (Wine's) from moving the bar into the topmost band. One window serves every panel for the
+// bar's life, each panel bringing its own tools, so that a rebuild does not pay for a window.
+// The buttons relay their mouse messages to it themselves rather than letting the tooltip
+// subclass each of them, which would cost a rebuild as much again as the buttons themselves.
 static void AddTooltips(HWND panel)
 {
     if (!PanelTooltip)
@@ -106,7 +112,7 @@ static void AddTooltips(HWND panel)
     tool.uFlags = TTF_IDISHWND;
     tool.hwnd = panel;
     for (int i = 0; i < ButtonsPerPage; ++i) {
-        ReadSlotRecord(kTitleKey, GetDlgCtrlID(ButtonTable[i]), ScratchBuffer, kPathBufferSize);
+        ReadSlotRecord(kTitleField, GetDlgCtrlID(ButtonTable[i]), ScratchBuffer, kPathBufferSize);
         tool.uId = reinterpret_cast<UINT_PTR>(ButtonTable[i]);
         tool.lpszText = ScratchBuffer;
         SendMessageA(PanelTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -157,6 +163,8 @@ static void OnPanelDestroy(HWND panel)
     if (LaunchLock == 1)
         ReleaseLaunchLock(panel);
     RemoveTooltips();
+    if (ButtonPanel == panel)
+        ButtonPanel = nullptr;
 }
 
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)

@@ -6,12 +6,14 @@
 
 #include "panel/layout.h"
 
+extern HWND ButtonPanel; // the panel shown, null while there is none
 extern int ButtonsPerPage;
-extern int CommandStripSize; // 0 until the command strip's toolbar exists
 extern int LaunchLock;
 
 // Per position of the current panel: the button, the procedure it had before it became a
-// launch button, and the icon it shows.
+// launch button, and the icon it shows. The icon tables have two entries more than a page has
+// buttons, the size the launch buttons' state was laid out with; only the first kMaxButtons are
+// ever used.
 extern HWND ButtonTable[kMaxButtons];
 extern WNDPROC SavedProcTable[kMaxButtons];
 extern int HasIconTable[kMaxButtons + 2];
@@ -20,8 +22,17 @@ extern HICON IconTable[kMaxButtons + 2];
 const UINT_PTR kLaunchLockTimer = 2;
 const UINT kLaunchLockMilliseconds = 500;
 
+// Lays the bar's children out for its size and builds the panel of the current page anew.
 void RebuildPanel();
+
+// Asks the bar to build its panel anew once the current message is handled: what a change of
+// a slot's File or Title needs. Posted, so that the handler that asked has returned first.
+void RequestPanelRebuild();
+
 void CreatePanel();
+
+// Replaces the panel by one of the given page, which becomes the current page.
+void ShowPage(int page);
 void ShowPreviousPage();
 void ShowNextPage();
 

@@ -3,15 +3,16 @@
 #include <commctrl.h>
 
 #include "panel/layout.h"
-#include "panel/panel.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 
-const int kToolbarId = 88;
 const DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_WRAPABLE | TBSTYLE_TOOLTIPS;
 const int kToolbarButtons = 4;
 const int kTipSize = 32;
 
+HWND CommandStrip;
+HWND GripStrip;
+int CommandStripSize;
 static HWND Toolbar;
 
 // The tooltip texts, by command, loaded when the toolbar is built.
@@ -73,14 +74,14 @@ static INT_PTR CALLBACK GripStripProc(HWND, UINT message, WPARAM, LPARAM)
     return FALSE;
 }
 
-HWND CreateCommandStrip(HWND bar)
+void CreateCommandStrip(HWND bar)
 {
-    return CreateDialogParamA(Instance, TOOLBAR_BASE_TEMPLATE, bar, CommandStripProc, 0);
+    CommandStrip = CreateDialogParamA(Instance, TOOLBAR_BASE_TEMPLATE, bar, CommandStripProc, 0);
 }
 
-HWND CreateGripStrip(HWND bar)
+void CreateGripStrip(HWND bar)
 {
-    return CreateDialogParamA(Instance, FRAME_TEMPLATE, bar, GripStripProc, 0);
+    GripStrip = CreateDialogParamA(Instance, FRAME_TEMPLATE, bar, GripStripProc, 0);
 }
 
 // The toolbar's tooltip window is a pop-up that the system gives the bar as owner; under some
@@ -92,7 +93,7 @@ static void ShowTipsAlways(HWND tooltip)
     SetWindowLongA(tooltip, GWL_HWNDPARENT, 0);
 }
 
-void CreateCommandToolbar(HWND strip)
+void CreateCommandToolbar()
 {
     CommandStripSize = kCommandStripSize;
     TBBUTTON buttons[kToolbarButtons] = {};
@@ -104,7 +105,7 @@ void CreateCommandToolbar(HWND strip)
         LoadStringA(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
     }
     Toolbar =
-        CreateToolbarEx(strip, kToolbarStyle, kToolbarId, kToolbarButtons, Instance, IDB_TOOLBAR,
+        CreateToolbarEx(CommandStrip, kToolbarStyle, IDC_COMMAND_TOOLBAR, kToolbarButtons, Instance, IDB_TOOLBAR,
                         buttons, kToolbarButtons, 0, 0, 16, 16, sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
 }

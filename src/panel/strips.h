@@ -4,8 +4,14 @@
 
 #include <windows.h>
 
-HWND CreateCommandStrip(HWND bar);
-HWND CreateGripStrip(HWND bar);
+// The strips live as long as the bar window; the command strip's size is 0 until its toolbar
+// exists.
+extern HWND CommandStrip;
+extern HWND GripStrip;
+extern int CommandStripSize;
+
+void CreateCommandStrip(HWND bar);
+void CreateGripStrip(HWND bar);
 
 // Builds the four-button toolbar on the command strip and sets the command strip size.
-void CreateCommandToolbar(HWND strip);
+void CreateCommandToolbar();

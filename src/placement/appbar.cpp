@@ -1,9 +1,10 @@
 #include "placement/appbar.h"
 
+#include "placement/autohide.h"
+#include "placement/barwindow.h"
 #include "placement/geometry.h"
 #include "placement/winrect.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 
 static_assert(sizeof(APPBARDATA) == 36, "the shell expects the 32-bit app-bar record");
@@ -11,8 +12,6 @@ static_assert(sizeof(APPBARDATA) == 36, "the shell expects the 32-bit app-bar re
 static APPBARDATA AppBar;
 static int TaskbarHeight;
 static AppBarObserver Observer;
-RECT ShownRect;
-RECT HiddenRect;
 
 void ObserveAppBarMessages(AppBarObserver observer)
 {
@@ -37,12 +36,12 @@ HWND TopBand()
     return TopMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
 }
 
-void RegisterAppBar()
+void RegisterAppBar(int hideMode)
 {
     AppBar.cbSize = sizeof AppBar;
     AppBar.hWnd = BarWindow;
     AppBar.uCallbackMessage = UM_APPBAR_NOTIFY;
-    if (HideMode == 0) {
+    if (hideMode == 0) {
         SendToShell(ABM_NEW, &AppBar);
     } else {
         SendToShell(ABM_GETTASKBARPOS, &AppBar);
@@ -51,9 +50,9 @@ void RegisterAppBar()
     PositionAppBar(AppBarMode);
 }
 
-void RemoveAppBar()
+void RemoveAppBar(int hideMode)
 {
-    if (HideMode == 0)
+    if (hideMode == 0)
         SendToShell(ABM_REMOVE, &AppBar);
 }
 
@@ -63,12 +62,6 @@ static void TurnFloatingBar()
     RECT r;
     GetWindowRect(BarWindow, &r);
     MoveBarTo(ToRECT(SwapSides(ToRect(r))));
-}
-
-static void RecordAutoHideRects(int edge)
-{
-    GetWindowRect(BarWindow, &ShownRect);
-    HiddenRect = ToRECT(EdgeStrip(ToRect(ShownRect), edge, kHiddenStripWidth));
 }
 
 void PositionAppBar(int edge)
@@ -100,7 +93,7 @@ void EnterDockedStyle()
                    (style & ~(WS_DLGFRAME | WS_THICKFRAME)) | WS_BORDER | WS_SYSMENU);
     SetWindowPos(BarWindow, HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
-    RegisterAppBar();
+    RegisterAppBar(HideMode);
     SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
 }
 
@@ -111,11 +104,8 @@ void ApplyTopMode()
 
 void SwitchHideMode(int previousHideMode)
 {
-    const int current = HideMode;
-    HideMode = previousHideMode;
-    RemoveAppBar();
-    HideMode = current;
-    RegisterAppBar();
+    RemoveAppBar(previousHideMode);
+    RegisterAppBar(HideMode);
 }
 
 int QueryTaskbarMargin()

@@ -5,8 +5,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-void RegisterAppBar();
-void RemoveAppBar();
+// The shell reserves an edge only for a bar that does not auto-hide; an auto-hiding bar asks for
+// the taskbar's place instead, and has nothing to remove.
+void RegisterAppBar(int hideMode);
+void RemoveAppBar(int hideMode);
 void PositionAppBar(int edge);
 void EnterDockedStyle();
 void ApplyTopMode();
@@ -22,11 +24,6 @@ HWND TopBand();
 
 // Moves and sizes the bar window to r, repainting it.
 void MoveBarTo(const RECT &r);
-
-// Recorded at every positioning in auto-hide mode: the full docked rectangle and its strip on
-// the screen edge.
-extern RECT ShownRect;
-extern RECT HiddenRect;
 
 // Every request to the shell's app-bar service passes here; an observer, when set, sees each
 // request right after the shell answered it.

@@ -3,14 +3,18 @@
 #include <windows.h>
 
 #include "placement/appbar.h"
+#include "placement/barwindow.h"
+#include "placement/geometry.h"
 #include "placement/rules.h"
 #include "placement/winrect.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 
-int HiddenFlag;
+// 1 while the bar sits in its hidden strip.
+static int HiddenFlag;
 static HideCount Count = {0, 1};
+static RECT ShownRect;
+static RECT HiddenRect;
 
 void ResetAutoHide()
 {
@@ -18,9 +22,26 @@ void ResetAutoHide()
     Count = HideCount{0, 1};
 }
 
+void RecordAutoHideRects(int edge)
+{
+    GetWindowRect(BarWindow, &ShownRect);
+    HiddenRect = ToRECT(EdgeStrip(ToRect(ShownRect), edge, kHiddenStripWidth));
+}
+
 void StartAutoHideTimer()
 {
     SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);
+}
+
+void StopAutoHideTimer()
+{
+    KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
+}
+
+void RestartAutoHideTimer()
+{
+    StopAutoHideTimer();
+    StartAutoHideTimer();
 }
 
 void AutoHideTick()

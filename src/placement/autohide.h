@@ -2,13 +2,17 @@
 // comes back when the cursor touches it.
 #pragma once
 
-// 1 while the bar sits in its hidden strip.
-extern int HiddenFlag;
-
 // A new bar window starts shown, with no tick counted and its first tick still to come.
 void ResetAutoHide();
 
+// Taken at every positioning of an auto-hiding bar: the rectangle it was just given is where it
+// shows, and the strip of it on the screen edge is where it hides.
+void RecordAutoHideRects(int edge);
+
+// The bar window's auto-hide timer, ticking every HideTime milliseconds while the bar lives.
 void StartAutoHideTimer();
+void StopAutoHideTimer();
+void RestartAutoHideTimer();
 
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.
 void AutoHideTick();

@@ -1,15 +1,21 @@
 #include "placement/floating.h"
 
 #include "placement/appbar.h"
+#include "placement/barwindow.h"
 #include "placement/geometry.h"
 #include "placement/winrect.h"
 #include "placement/rules.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 
 static DragRecord Drag;
+static LONG FloatingStyle;
 
 static RECT FloatRect;
+
+void RememberFloatingStyle()
+{
+    FloatingStyle = GetWindowLongA(BarWindow, GWL_STYLE);
+}
 
 static RECT WorkArea()
 {
@@ -47,12 +53,24 @@ void RestoreFloatGeometry()
     MoveWindow(BarWindow, x, y, size.width, size.height, TRUE);
 }
 
-static void SaveFloatGeometry()
+static void SaveFloatRect(const RECT &r)
 {
-    WriteSetting(kX, FloatRect.left);
-    WriteSetting(kY, FloatRect.top);
-    WriteSetting(kWidth, Span(FloatRect.left, FloatRect.right));
-    WriteSetting(kHeight, Span(FloatRect.top, FloatRect.bottom));
+    WriteSetting(kX, r.left);
+    WriteSetting(kY, r.top);
+    WriteSetting(kWidth, Span(r.left, r.right));
+    WriteSetting(kHeight, Span(r.top, r.bottom));
+}
+
+void SavePlacement()
+{
+    WriteSetting(kFloatMode, FloatMode);
+    if (FloatMode != 0) {
+        RECT r;
+        GetWindowRect(BarWindow, &r);
+        SaveFloatRect(r);
+    }
+    WriteSetting(kAppBarMode, AppBarMode);
+    WriteSetting(kDispPage, DispPage);
 }
 
 static void EnterFloatingStyle()
@@ -62,12 +80,12 @@ static void EnterFloatingStyle()
                  SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
     SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
     RestoreFloatGeometry();
-    RemoveAppBar();
+    RemoveAppBar(HideMode);
 }
 
 void BeginBarDrag()
 {
-    if (FloatMode == 1) {
+    if (FloatMode != 0) {
         const POINT c = CursorPosition();
         GetWindowRect(BarWindow, &FloatRect);
         Drag = DragRecord{c.x - FloatRect.left, c.y - FloatRect.top,
@@ -88,10 +106,10 @@ void TrackBarDrag(RECT *proposed)
 static void DockAt(int edge)
 {
     AppBarMode = edge;
-    if (FloatMode == 1) {
+    if (FloatMode != 0) {
         FloatMode = 0;
         EnterDockedStyle();
-        SaveFloatGeometry();
+        SaveFloatRect(FloatRect);
     } else {
         PositionAppBar(edge);
     }
@@ -102,7 +120,7 @@ static void Undock()
     ShowWindow(BarWindow, SW_HIDE);
     const POINT c = CursorPosition();
     FloatRect = ToRECT(RectAt(c.x - Drag.offsetX, c.y - Drag.offsetY, Drag.width, Drag.height));
-    SaveFloatGeometry();
+    SaveFloatRect(FloatRect);
     FloatMode = 1;
     EnterFloatingStyle();
 }

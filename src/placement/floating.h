@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+// Takes the bar window's style as created, before docking changes it: what a floating bar wears.
+void RememberFloatingStyle();
+
 // Moves the bar to its stored floating rectangle, read anew each time.
 void RestoreFloatGeometry();
 
@@ -12,6 +15,9 @@ void RestoreFloatGeometry();
 void BeginBarDrag();
 void TrackBarDrag(RECT *proposed);
 void EndBarDrag();
+
+// Writes the floating flag, the floating rectangle while floating, the dock edge and the page.
+void SavePlacement();
 
 // Keeps a floating bar's thickness after any change of its position or size.
 void NormalizeFloatingBar();

@@ -28,7 +28,8 @@
 #define IDM_SETTINGS 40006
 #define IDM_NEXT_PAGE 40007
 
-// The command strip's toolbar bitmap: a row of 16 x 16 pictures.
+// The command strip's toolbar, a child of the strip, and its bitmap: a row of 16 x 16 pictures.
+#define IDC_COMMAND_TOOLBAR 88
 #define IDB_TOOLBAR 113
 
 // Commands of the launch button's menu.

@@ -2,26 +2,22 @@
 
 #include <commctrl.h>
 
+#include "dialogs/propsdlg.h"
 #include "dialogs/settingsdlg.h"
 #include "panel/fileicon.h"
 #include "panel/launch.h"
+#include "panel/launchbtn.h"
 #include "panel/panel.h"
 #include "panel/strips.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
+#include "placement/barwindow.h"
 #include "placement/floating.h"
 #include "placement/geometry.h"
 #include "res/resource.h"
 #include "store/registry.h"
 #include "store/settings.h"
 #include "text/codepage.h"
-
-HINSTANCE Instance;
-HWND BarWindow;
-HWND CommandStrip;
-HWND GripStrip;
-HWND ButtonPanel;
-LONG FloatingStyle;
 
 // Programs started from a system folder (Windows' own startup, say) cannot tell where they
 // live; the folder stored by an earlier start from the real place is taken then.
@@ -77,10 +73,11 @@ static void ReadPlacementSettings()
 static LRESULT OnCreate(HWND window)
 {
     InitCommonControls();
-    BarWindow = window;
+    AttachBarWindow(window);
+    SetSlotPropertiesOpener(OpenPropertiesDialog);
     LaunchLock = 0;
     ResetAutoHide();
-    FloatingStyle = GetWindowLongA(window, GWL_STYLE);
+    RememberFloatingStyle();
     ResolveProgramFolder();
     ReadBehaviourSettings();
     ApplyTopMode();
@@ -89,35 +86,20 @@ static LRESULT OnCreate(HWND window)
         RestoreFloatGeometry();
     else
         EnterDockedStyle();
-    CommandStrip = CreateCommandStrip(window);
-    CreateCommandToolbar(CommandStrip);
-    GripStrip = CreateGripStrip(window);
+    CreateCommandStrip(window);
+    CreateCommandToolbar();
+    CreateGripStrip(window);
     // The placement above laid the panel out before the strips existed.
     RebuildPanel();
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }
 
-void SavePlacement()
-{
-    WriteSetting(kFloatMode, FloatMode);
-    if (FloatMode == 1) {
-        RECT r;
-        GetWindowRect(BarWindow, &r);
-        WriteSetting(kX, r.left);
-        WriteSetting(kY, r.top);
-        WriteSetting(kWidth, r.right - r.left);
-        WriteSetting(kHeight, r.bottom - r.top);
-    }
-    WriteSetting(kAppBarMode, AppBarMode);
-    WriteSetting(kDispPage, DispPage);
-}
-
 static LRESULT OnDestroy()
 {
-    KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
+    StopAutoHideTimer();
     if (FloatMode == 0)
-        RemoveAppBar();
+        RemoveAppBar(HideMode);
     SavePlacement();
     DestroyPanelTooltip();
     ForgetFileIcons();
@@ -134,6 +116,7 @@ static LRESULT OnEndSession()
 static LRESULT OnLateInit()
 {
     RunStartupSlots();
+    StartAutoHideTimer();
     return 0;
 }
 
@@ -184,7 +167,7 @@ static LRESULT OnSetCursor()
 
 static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if (FloatMode == 1)
+    if (FloatMode != 0)
         NormalizeFloatingBar();
     return DefWindowProcA(window, WM_WINDOWPOSCHANGED, wParam, lParam);
 }

@@ -19,10 +19,8 @@ ATOM RegisterBarClass(HINSTANCE instance)
 
 int StartInstance(HINSTANCE instance, int showCommand)
 {
-    Instance = instance;
     if (FindWindowA(BAR_CLASS_NAME, nullptr))
         return 0;
-    ButtonPanel = nullptr;
     // The panel built while the bar window is created already shows the current page.
     DispPage = ReadSetting(kDispPage);
     const HWND bar = CreateDialogParamA(instance, BAR_TEMPLATE, nullptr, nullptr, 0);

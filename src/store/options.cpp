@@ -23,15 +23,3 @@ void FormatOptions(OptionPair pair, char *text)
     text[0] = static_cast<char>('0' + static_cast<unsigned>(pair.runAtStart));
     text[kOptionLength - 1] = static_cast<char>('0' + static_cast<unsigned>(pair.showMode));
 }
-
-int ShowCommandFor(int showMode)
-{
-    switch (showMode) {
-    case 1:
-        return 2; // minimised
-    case 2:
-        return 3; // maximised
-    default:
-        return 1; // normal
-    }
-}

@@ -18,6 +18,3 @@ OptionPair ParseOptions(const char *text);
 // The template with the two digits put in (each taken modulo 256). text holds
 // kOptionBufferSize bytes.
 void FormatOptions(OptionPair pair, char *text);
-
-// The show command for a show-mode digit: 2 minimised, 3 maximised, 1 normal for anything else.
-int ShowCommandFor(int showMode);

@@ -1,6 +1,9 @@
 // The only way the program touches the registry. Each call opens (or creates) its key with full
-// access, does one thing and closes the key again; nothing is cached. Only a run of reads from
-// one key may open it once (OpenKeyToRead, ReadStringFrom) and close it with RegCloseKey.
+// access, does one thing and closes the key again: no value is kept between calls, so every read
+// sees what is stored now. The one key that outlives a call is one opened by OpenKeyToRead for a
+// run of reads from it (ReadStringFrom), until its caller closes it with RegCloseKey; the slot
+// records keep their File and Title keys so while one panel is built, never longer. (The
+// pictures of the buttons' icons that the panel keeps come from the shell, not from here.)
 #pragma once
 
 #include <windows.h>

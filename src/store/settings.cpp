@@ -2,7 +2,7 @@
 
 #include "store/registry.h"
 
-const char kRootKey[] = "Software\\Quorvane\\korimbel";
+const char kRootKey[] = ROOT_KEY_PATH;
 const char kCurPathValue[] = "curpath";
 
 const Setting kHideTime = {"HideTime", 200};

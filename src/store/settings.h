@@ -2,6 +2,9 @@
 // copies the rest of the program works with.
 #pragma once
 
+// Everything the bar keeps lies under this key of the current user; the slot records' keys are
+// its subkeys.
+#define ROOT_KEY_PATH "Software\\Quorvane\\korimbel"
 extern const char kRootKey[];
 extern const char kCurPathValue[];
 

@@ -2,14 +2,15 @@
 
 #include <windows.h>
 
-#include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/registry.h"
+#include "store/settings.h"
 #include "text/codepage.h"
 
-const char kFileKey[] = "Software\\Quorvane\\korimbel\\File";
-const char kTitleKey[] = "Software\\Quorvane\\korimbel\\Title";
-const char kOptionKey[] = "Software\\Quorvane\\korimbel\\OptionStr";
+const char kFileKey[] = ROOT_KEY_PATH "\\File";
+const char kTitleKey[] = ROOT_KEY_PATH "\\Title";
+const char kOptionKey[] = ROOT_KEY_PATH "\\OptionStr";
+
+static const char *const kRecordKeys[] = {kFileKey, kTitleKey, kOptionKey};
 
 char ScratchBuffer[kPathBufferSize];
 char OptionBuffer[kOptionBufferSize];
@@ -19,81 +20,68 @@ static char ClipboardFile[kPathBufferSize];
 static char ClipboardTitle[kPathBufferSize];
 static char ClipboardOptions[kPathBufferSize];
 
-const int kSlotNameSize = 32;
-const int kRecordReadSize = 255;
-
-static void SlotName(int slot, char *name)
+void FormatSlotName(int slot, char *name)
 {
     wsprintfA(name, "%d", slot);
 }
 
-// The File and Title keys while a panel is being built; null when not kept or not there.
+// The File and Title keys, by field, while a panel is being built; null when not kept or not
+// there. OptionStr is never kept.
 static bool KeepingKeys;
-static HKEY KeptFileKey, KeptTitleKey;
+static HKEY KeptKeys[kOptionField];
 
 void KeepSlotKeysOpen()
 {
     KeepingKeys = true;
 }
 
-static void CloseKept(HKEY &kept)
-{
-    if (kept)
-        RegCloseKey(kept);
-    kept = nullptr;
-}
-
 void CloseSlotKeys()
 {
-    CloseKept(KeptFileKey);
-    CloseKept(KeptTitleKey);
+    for (HKEY &kept : KeptKeys) {
+        if (kept)
+            RegCloseKey(kept);
+        kept = nullptr;
+    }
     KeepingKeys = false;
 }
 
-static HKEY *KeptKey(const char *key)
+static HKEY *KeptKey(SlotField field)
 {
-    if (!KeepingKeys)
-        return nullptr;
-    return key == kFileKey ? &KeptFileKey : key == kTitleKey ? &KeptTitleKey : nullptr;
+    return KeepingKeys && field != kOptionField ? &KeptKeys[field] : nullptr;
 }
 
-void ReadSlotRecord(const char *key, int slot, char *buffer, int size)
+void ReadSlotRecord(SlotField field, int slot, char *buffer, int size)
 {
     char name[kSlotNameSize];
-    SlotName(slot, name);
+    FormatSlotName(slot, name);
     buffer[0] = '\0';
-    HKEY *kept = KeptKey(key);
+    HKEY *kept = KeptKey(field);
     if (!kept) {
-        ReadString(HKEY_CURRENT_USER, key, name, buffer, size);
+        ReadString(HKEY_CURRENT_USER, kRecordKeys[field], name, buffer, size);
         return;
     }
     if (!*kept)
-        *kept = OpenKeyToRead(HKEY_CURRENT_USER, key);
+        *kept = OpenKeyToRead(HKEY_CURRENT_USER, kRecordKeys[field]);
     ReadStringFrom(*kept, name, buffer, size);
 }
 
-static void WriteSlotRecord(const char *key, int slot, const char *text)
+bool WriteSlotRecord(SlotField field, int slot, const char *text)
 {
     char name[kSlotNameSize];
-    SlotName(slot, name);
-    WriteString(HKEY_CURRENT_USER, key, name, text);
+    FormatSlotName(slot, name);
+    return WriteString(HKEY_CURRENT_USER, kRecordKeys[field], name, text) != 0;
 }
 
-static void DeleteSlotRecord(const char *key, int slot)
+static bool DeleteSlotRecord(SlotField field, int slot)
 {
     char name[kSlotNameSize];
-    SlotName(slot, name);
-    DeleteValue(HKEY_CURRENT_USER, key, name);
-}
-
-static void RequestRebuild()
-{
-    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+    FormatSlotName(slot, name);
+    return DeleteValue(HKEY_CURRENT_USER, kRecordKeys[field], name) != 0;
 }
 
 void ReadSlotOptions(int slot)
 {
-    ReadSlotRecord(kOptionKey, slot, OptionBuffer, kOptionBufferSize);
+    ReadSlotRecord(kOptionField, slot, OptionBuffer, kOptionBufferSize);
     if (OptionBuffer[0] == '\0')
         lstrcpyA(OptionBuffer, kOptionTemplate);
     SlotOptions = ParseOptions(OptionBuffer);
@@ -102,51 +90,51 @@ void ReadSlotOptions(int slot)
 void WriteSlotOptions(int slot)
 {
     FormatOptions(SlotOptions, OptionBuffer);
-    WriteSlotRecord(kOptionKey, slot, OptionBuffer);
+    WriteSlotRecord(kOptionField, slot, OptionBuffer);
 }
 
-void RegisterDroppedPath(int slot, const char *path)
+bool RegisterDroppedPath(int slot, const char *path)
 {
-    DeleteSlotRecord(kOptionKey, slot);
-    WriteSlotRecord(kFileKey, slot, path);
+    DeleteSlotRecord(kOptionField, slot);
+    const bool file = WriteSlotRecord(kFileField, slot, path);
     char title[kPathBufferSize];
     DeriveTitle(path, title, ActiveLeadBytes());
-    WriteSlotRecord(kTitleKey, slot, title);
-    RequestRebuild();
+    const bool titled = WriteSlotRecord(kTitleField, slot, title);
+    return file || titled;
 }
 
-void DeleteSlot(int slot)
+bool DeleteSlot(int slot)
 {
-    DeleteSlotRecord(kFileKey, slot);
-    DeleteSlotRecord(kTitleKey, slot);
-    DeleteSlotRecord(kOptionKey, slot);
-    RequestRebuild();
+    const bool file = DeleteSlotRecord(kFileField, slot);
+    const bool title = DeleteSlotRecord(kTitleField, slot);
+    DeleteSlotRecord(kOptionField, slot);
+    return file || title;
 }
 
 void CopySlot(int slot)
 {
-    ReadSlotRecord(kFileKey, slot, ClipboardFile, kRecordReadSize);
-    ReadSlotRecord(kTitleKey, slot, ClipboardTitle, kRecordReadSize);
-    ReadSlotRecord(kOptionKey, slot, ClipboardOptions, kRecordReadSize);
+    ReadSlotRecord(kFileField, slot, ClipboardFile, kRecordSize);
+    ReadSlotRecord(kTitleField, slot, ClipboardTitle, kRecordSize);
+    ReadSlotRecord(kOptionField, slot, ClipboardOptions, kRecordSize);
 }
 
-void CutSlot(int slot)
+bool CutSlot(int slot)
 {
     CopySlot(slot);
-    DeleteSlot(slot);
+    return DeleteSlot(slot);
 }
 
-void PasteSlot(int slot)
+bool PasteSlot(int slot)
 {
-    WriteSlotRecord(kFileKey, slot, ClipboardFile);
-    WriteSlotRecord(kTitleKey, slot, ClipboardTitle);
-    WriteSlotRecord(kOptionKey, slot, ClipboardOptions);
-    RequestRebuild();
+    const bool file = WriteSlotRecord(kFileField, slot, ClipboardFile);
+    const bool title = WriteSlotRecord(kTitleField, slot, ClipboardTitle);
+    WriteSlotRecord(kOptionField, slot, ClipboardOptions);
+    return file || title;
 }
 
 int IsExecutableSlot(int slot)
 {
-    ReadSlotRecord(kFileKey, slot, ScratchBuffer, kPathBufferSize);
+    ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
     if (ScratchBuffer[0] == '\0')
         return 0;
     LowerCaseSingleBytes(ScratchBuffer, ActiveLeadBytes());

@@ -1,13 +1,25 @@
 // The records of the launch buttons: File, Title and OptionStr under the slot number, and the
-// operations of the buttons' menu and drops on them.
+// operations of the buttons' menu and drops on them. Only the registry is touched here: an
+// operation that changes File or Title says so, and its caller has the panel built anew.
 #pragma once
 
 #include "store/options.h"
 #include "text/paths.h"
 
+// The three records of a slot, each a value under a subkey of the root key of its own.
+enum SlotField { kFileField, kTitleField, kOptionField };
+
 extern const char kFileKey[];
 extern const char kTitleKey[];
 extern const char kOptionKey[];
+
+// A slot's records are named by its number in decimal; name holds kSlotNameSize bytes.
+const int kSlotNameSize = 32;
+void FormatSlotName(int slot, char *name);
+
+// The buffer a record is held in where it is copied or edited whole: 255 bytes, terminator
+// included. A longer record reads as empty there.
+const int kRecordSize = 255;
 
 // One process-wide buffer for a string just read or formed; nothing keeps it between uses.
 extern char ScratchBuffer[kPathBufferSize];
@@ -17,19 +29,24 @@ extern char OptionBuffer[kOptionBufferSize];
 extern OptionPair SlotOptions;
 
 // Reads a record of the slot into buffer (size bytes); missing reads as the empty string.
-void ReadSlotRecord(const char *key, int slot, char *buffer, int size);
+void ReadSlotRecord(SlotField field, int slot, char *buffer, int size);
+
+// Stores text as a record of the slot; false when the registry would not take it.
+bool WriteSlotRecord(SlotField field, int slot, const char *text);
 
 // Between these calls the File and Title keys, once opened, stay open: building a panel reads
-// both records of every slot, and under Wine opening and closing a key cost twice the read.
-// Nothing may delete the keys in between.
+// both records of every slot. Nothing may delete the keys in between.
 void KeepSlotKeysOpen();
 void CloseSlotKeys();
 
 void ReadSlotOptions(int slot);
 void WriteSlotOptions(int slot);
-void RegisterDroppedPath(int slot, const char *path);
-void DeleteSlot(int slot);
+
+// Each true when it changed File or Title.
+bool RegisterDroppedPath(int slot, const char *path);
+bool DeleteSlot(int slot);
 void CopySlot(int slot);
-void CutSlot(int slot);
-void PasteSlot(int slot);
+bool CutSlot(int slot);
+bool PasteSlot(int slot);
+
 int IsExecutableSlot(int slot);

@@ -18,7 +18,3 @@ const char *FindSubstring(const char *s, const char *needle, const LeadBytes &lb
 
 // Lower-cases single-byte "A" to "Z" in place; double-byte characters stay whole.
 void LowerCaseSingleBytes(char *s, const LeadBytes &lb);
-
-// Decimal text as the C runtime's atoi reads it: leading white space, an optional sign, then
-// digits up to the first other character; 0 when there are none. Out-of-range values clamp.
-int ParseDecimal(const char *s);

@@ -1,4 +1,5 @@
 #include "text/dbcs.h"
+#include "text/decimal.h"
 
 #include <gtest/gtest.h>
 

@@ -140,13 +140,4 @@ TEST(Options, FormatPutsTheDigitsIntoTheTemplate)
     EXPECT_EQ(text[kOptionLength - 1], char('0' + 1));
 }
 
-TEST(Options, ShowCommands)
-{
-    EXPECT_EQ(ShowCommandFor(0), 1);
-    EXPECT_EQ(ShowCommandFor(1), 2);
-    EXPECT_EQ(ShowCommandFor(2), 3);
-    EXPECT_EQ(ShowCommandFor(3), 1);
-    EXPECT_EQ(ShowCommandFor(-1), 1);
-}
-
 } // namespace

@@ -1,6 +1,6 @@
 #include "barfixture.h"
 
-#include "shell/barwnd.h"
+#include "placement/barwindow.h"
 #include "shell/instance.h"
 #include "store/settings.h"
 

@@ -10,7 +10,7 @@
 #include "panel/launch.h"
 #include "panel/panel.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
+#include "placement/barwindow.h"
 #include "store/settings.h"
 #include "store/slots.h"
 

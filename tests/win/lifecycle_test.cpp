@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "barfixture.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "shell/instance.h"
 #include "store/settings.h"
 #include "text/codepage.h"
@@ -80,11 +80,10 @@ TEST_F(Lifecycle, AnEmptyRegistryDocksOnTheRightWithTheDefaults)
     EXPECT_NE(GetClassLongA(BarWindow, GCL_HICON), 0);
 }
 
-TEST_F(Lifecycle, TheCreatedStyleIsKeptForFloating)
+// The created style comes back when the bar floats: see the dragging tests.
+TEST_F(Lifecycle, DockingReplacesTheFrameByABorder)
 {
     StartBar();
-    const LONG floating = WS_POPUP | WS_CAPTION | WS_THICKFRAME;
-    EXPECT_EQ(FloatingStyle & floating, floating);
     const LONG docked = GetWindowLongA(BarWindow, GWL_STYLE);
     EXPECT_EQ(docked & (WS_DLGFRAME | WS_THICKFRAME), 0);
     EXPECT_EQ(docked & (WS_POPUP | WS_VISIBLE | WS_BORDER | WS_SYSMENU),

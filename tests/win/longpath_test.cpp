@@ -13,7 +13,6 @@
 #include "launching.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 #include "store/slots.h"
 

@@ -8,8 +8,8 @@
 
 #include "barfixture.h"
 #include "panel/panel.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 #include "store/slots.h"
 

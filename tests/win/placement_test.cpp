@@ -4,8 +4,8 @@
 
 #include "barfixture.h"
 #include "placement/autohide.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 
 namespace
@@ -53,8 +53,8 @@ TEST_F(Dragging, ADockedBarThatNeverFloatedFloatsAtTheCursor)
     EXPECT_EQ(AppBarMode, 2);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{490, 395, 524, 695}))
         << Describe(WindowRect(BarWindow));
-    EXPECT_NE(Style() & WS_CAPTION, 0);
-    EXPECT_NE(Style() & WS_THICKFRAME, 0);
+    const LONG created = WS_POPUP | WS_CAPTION | WS_THICKFRAME; // the template's style
+    EXPECT_EQ(Style() & created, created);
     EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_REMOVE}));
     EXPECT_EQ(StoredDword("X"), 490);
     EXPECT_EQ(StoredDword("Y"), 395);
@@ -191,25 +191,28 @@ class AutoHide : public BarTest
         return SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
+    // Withdrawn to its strip on the screen edge.
+    static bool Hidden()
+    {
+        const RECT r = WindowRect(BarWindow);
+        return r.right - r.left == 2 || r.bottom - r.top == 2;
+    }
 };
 
 TEST_F(AutoHide, TheFirstTickHidesAtOnceAndLaterTheSecond)
 {
     StartHiding();
     const RECT shown = WindowRect(BarWindow);
-    EXPECT_TRUE(SameRect(ShownRect, shown));
     Tick();
-    EXPECT_EQ(HiddenFlag, 1);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{1022, 0, 1024, shown.bottom}))
         << Describe(WindowRect(BarWindow));
     EXPECT_EQ(Touch(), 0);
-    EXPECT_EQ(HiddenFlag, 0);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), shown));
     EXPECT_EQ(GetActiveWindow(), BarWindow);
     Tick();
-    EXPECT_EQ(HiddenFlag, 0); // one tick away
+    EXPECT_FALSE(Hidden()); // one tick away
     Tick();
-    EXPECT_EQ(HiddenFlag, 1);
+    EXPECT_TRUE(Hidden());
 }
 
 TEST_F(AutoHide, ABottomBarHidesToItsBottomTwoPixels)
@@ -220,16 +223,28 @@ TEST_F(AutoHide, ABottomBarHidesToItsBottomTwoPixels)
         << Describe(WindowRect(BarWindow));
 }
 
+TEST_F(AutoHide, ALeftBarHidesToItsLeftTwoPixelsAndComesBackWhole)
+{
+    StartHiding(0);
+    const RECT shown = WindowRect(BarWindow);
+    Tick();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 0, 2, shown.bottom}))
+        << Describe(WindowRect(BarWindow));
+    Touch();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), shown)) << Describe(WindowRect(BarWindow));
+}
+
 TEST_F(AutoHide, TheRightAndBottomEdgesOfTheBarCountAsOnIt)
 {
     StartHiding();
-    MoveCursor(ShownRect.right, ShownRect.bottom - 1);
+    const RECT shown = WindowRect(BarWindow);
+    MoveCursor(shown.right, shown.bottom - 1);
     Tick();
     Tick();
-    EXPECT_EQ(HiddenFlag, 0);
-    MoveCursor(ShownRect.left - 1, 300);
+    EXPECT_FALSE(Hidden());
+    MoveCursor(shown.left - 1, 300);
     Tick();
-    EXPECT_EQ(HiddenFlag, 1);
+    EXPECT_TRUE(Hidden());
 }
 
 TEST_F(AutoHide, TicksCountWithAutoHideOffAndHideAtOnceWhenItIsSwitchedOn)
@@ -244,8 +259,11 @@ TEST_F(AutoHide, TicksCountWithAutoHideOffAndHideAtOnceWhenItIsSwitchedOn)
     EXPECT_EQ(Touch(), 0); // does not reset the count while auto-hide is off
     HideMode = 1;
     SwitchHideMode(0);
+    const RECT shown = WindowRect(BarWindow);
     Tick();
-    EXPECT_EQ(HiddenFlag, 1);
+    EXPECT_TRUE(Hidden());
+    Touch();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), shown)); // the switch took the new places
 }
 
 TEST_F(AutoHide, AFloatingBarIgnoresBoth)
@@ -259,7 +277,6 @@ TEST_F(AutoHide, AFloatingBarIgnoresBoth)
     Tick();
     EXPECT_EQ(Touch(), 0);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), floating));
-    EXPECT_EQ(HiddenFlag, 0);
 }
 
 TEST_F(AutoHide, AZeroOrNegativePeriodKeepsTheBarResponsive)

@@ -5,7 +5,8 @@
 #include "barfixture.h"
 #include "modal.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
+#include "panel/panel.h"
+#include "placement/barwindow.h"
 #include "store/settings.h"
 #include "store/slots.h"
 

@@ -11,7 +11,7 @@
 #include "modal.h"
 #include "panel/panel.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
+#include "placement/barwindow.h"
 #include "store/settings.h"
 #include "store/slots.h"
 

@@ -6,8 +6,9 @@
 
 #include "barfixture.h"
 #include "panel/panel.h"
+#include "panel/strips.h"
+#include "placement/barwindow.h"
 #include "res/resource.h"
-#include "shell/barwnd.h"
 #include "store/settings.h"
 
 namespace
@@ -16,7 +17,7 @@ namespace
 class Strips : public BarTest
 {
   protected:
-    static HWND Toolbar() { return GetDlgItem(CommandStrip, 88); }
+    static HWND Toolbar() { return GetDlgItem(CommandStrip, IDC_COMMAND_TOOLBAR); }
     // A child's rectangle in the bar's client area.
     static RECT InBar(HWND child)
     {
@@ -31,7 +32,7 @@ class Strips : public BarTest
         tip.hdr.idFrom = command;
         char untouched[] = "untouched";
         tip.lpszText = untouched;
-        SendMessageA(CommandStrip, WM_NOTIFY, 88, reinterpret_cast<LPARAM>(&tip));
+        SendMessageA(CommandStrip, WM_NOTIFY, IDC_COMMAND_TOOLBAR, reinterpret_cast<LPARAM>(&tip));
         wchar_t text[32] = L"";
         MultiByteToWideChar(932, 0, tip.lpszText, -1, text, 32);
         return text;
