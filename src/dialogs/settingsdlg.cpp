@@ -132,18 +132,12 @@ void ApplyAutostart(HKEY machine, bool on)
         WriteString(HKEY_CURRENT_USER, kUserRunKey, kRunValue, ScratchBuffer);
 }
 
-// A page count that shrank below the page shown: back to page 0.
-static void CheckPage()
-{
-    if (DispPage > MaxPage)
-        ShowPage(0);
-}
-
 void RunSettingsCommand()
 {
     const int hideTime = HideTime, topMode = TopMode, hideMode = HideMode, startExec = StartExecFlg;
     DialogBoxParamA(Instance, CONFIG_TEMPLATE, BarWindow, SettingsProc, 0);
-    CheckPage();
+    if (DispPage > MaxPage) // the page count shrank below the page shown
+        ShowPage(0);
     if (TopMode != topMode)
         ApplyTopMode();
     if (HideMode != hideMode && FloatMode == 0)
@@ -151,5 +145,5 @@ void RunSettingsCommand()
     if (StartExecFlg != startExec)
         ApplyAutostart(HKEY_LOCAL_MACHINE, StartExecFlg == 1);
     if (HideTime != hideTime)
-        RestartAutoHideTimer();
+        StartAutoHideTimer();
 }

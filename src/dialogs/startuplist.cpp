@@ -21,10 +21,8 @@ void RefreshStartupList(HWND dialog)
     for (int slot = 0; slot < count; ++slot) {
         if (!RunsAtStart(slot))
             continue;
-        char name[kSlotNameSize];
-        FormatSlotName(slot, name);
         SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(name));
+                            reinterpret_cast<LPARAM>(NameOfSlot(slot).text));
         ReadSlotRecord(kTitleField, slot, ScratchBuffer, kPathBufferSize);
         SendDlgItemMessageA(dialog, IDC_LIST_TITLES, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(ScratchBuffer));

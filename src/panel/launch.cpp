@@ -13,14 +13,8 @@ static const long long kMaxStartupSlots = 10000;
 // The show command for a slot's show-mode digit: anything but minimised or maximised is normal.
 static int ShowCommandFor(int showMode)
 {
-    switch (showMode) {
-    case 1:
-        return SW_SHOWMINIMIZED;
-    case 2:
-        return SW_SHOWMAXIMIZED;
-    default:
-        return SW_SHOWNORMAL;
-    }
+    static const int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+    return showMode >= 0 && showMode <= 2 ? kShowCommands[showMode] : SW_SHOWNORMAL;
 }
 
 INT_PTR OpenSlot(int slot)

@@ -17,12 +17,6 @@ void SetSlotPropertiesOpener(SlotPropertiesOpener open)
     OpenProperties = open;
 }
 
-static void OpenSlotProperties(int slot)
-{
-    if (OpenProperties)
-        OpenProperties(slot);
-}
-
 // The button's position in the panel's tables. Found by its slot number, and checked by its
 // handle: a button whose panel was rebuilt during a modal loop no longer owns any entry.
 static int ButtonIndex(HWND button)
@@ -67,7 +61,7 @@ static void ClickButton(int slot)
     SetTimer(ButtonPanel, kLaunchLockTimer, kLaunchLockMilliseconds, nullptr);
     LaunchLock = 1;
     if (static_cast<UINT_PTR>(OpenSlot(slot)) <= 32)
-        OpenSlotProperties(slot);
+        OpenProperties(slot);
 }
 
 static void ShowButtonMenu(HWND button, LPARAM lParam)
@@ -86,11 +80,11 @@ static void ShowButtonMenu(HWND button, LPARAM lParam)
 }
 
 // Whether the command changed the slot's File or Title.
-static bool RunSlotCommand(int slot, WPARAM wParam)
+static bool RunMenuCommand(int slot, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case IDM_PROPERTIES:
-        OpenSlotProperties(slot);
+        OpenProperties(slot);
         return false;
     case IDM_COPY:
         CopySlot(slot);
@@ -106,11 +100,6 @@ static bool RunSlotCommand(int slot, WPARAM wParam)
     }
 }
 
-static void RunMenuCommand(int slot, WPARAM wParam)
-{
-    if (RunSlotCommand(slot, wParam))
-        RequestPanelRebuild();
-}
 
 static LRESULT TakeDroppedFiles(int slot, HDROP drop)
 {
@@ -149,7 +138,8 @@ LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPAR
         ShowButtonMenu(button, lParam);
         break;
     case WM_COMMAND:
-        RunMenuCommand(slot, wParam);
+        if (RunMenuCommand(slot, wParam))
+            RequestPanelRebuild();
         break;
     case WM_DROPFILES:
         return TakeDroppedFiles(slot, reinterpret_cast<HDROP>(wParam));

@@ -32,6 +32,23 @@ static void DestroyPanel()
         DestroyWindow(ButtonPanel);
 }
 
+void RequestPanelRebuild()
+{
+    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+}
+
+static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+
+static void CreatePanel()
+{
+    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    PanelLayout layout;
+    if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
+        Place(ButtonPanel, layout.panel);
+}
+
 void RebuildPanel()
 {
     DestroyPanel();
@@ -46,23 +63,6 @@ void RebuildPanel()
     ButtonsPerPage = ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
                                  ButtonsPerPage);
     CreatePanel();
-}
-
-void RequestPanelRebuild()
-{
-    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-}
-
-static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
-
-void CreatePanel()
-{
-    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    PanelLayout layout;
-    if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
-        Place(ButtonPanel, layout.panel);
 }
 
 void ShowPage(int page)

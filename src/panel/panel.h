@@ -29,8 +29,6 @@ void RebuildPanel();
 // a slot's File or Title needs. Posted, so that the handler that asked has returned first.
 void RequestPanelRebuild();
 
-void CreatePanel();
-
 // Replaces the panel by one of the given page, which becomes the current page.
 void ShowPage(int page);
 void ShowPreviousPage();

@@ -2,7 +2,6 @@
 
 #include "placement/autohide.h"
 #include "placement/barwindow.h"
-#include "placement/geometry.h"
 #include "placement/winrect.h"
 #include "res/resource.h"
 #include "store/settings.h"

@@ -4,7 +4,6 @@
 
 #include "placement/appbar.h"
 #include "placement/barwindow.h"
-#include "placement/geometry.h"
 #include "placement/rules.h"
 #include "placement/winrect.h"
 #include "res/resource.h"
@@ -36,12 +35,6 @@ void StartAutoHideTimer()
 void StopAutoHideTimer()
 {
     KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
-}
-
-void RestartAutoHideTimer()
-{
-    StopAutoHideTimer();
-    StartAutoHideTimer();
 }
 
 void AutoHideTick()

@@ -10,9 +10,9 @@ void ResetAutoHide();
 void RecordAutoHideRects(int edge);
 
 // The bar window's auto-hide timer, ticking every HideTime milliseconds while the bar lives.
+// Starting it again restarts it with the period now set.
 void StartAutoHideTimer();
 void StopAutoHideTimer();
-void RestartAutoHideTimer();
 
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.
 void AutoHideTick();

@@ -2,7 +2,6 @@
 
 #include "placement/appbar.h"
 #include "placement/barwindow.h"
-#include "placement/geometry.h"
 #include "placement/winrect.h"
 #include "placement/rules.h"
 #include "store/settings.h"

@@ -20,9 +20,11 @@ static char ClipboardFile[kPathBufferSize];
 static char ClipboardTitle[kPathBufferSize];
 static char ClipboardOptions[kPathBufferSize];
 
-void FormatSlotName(int slot, char *name)
+SlotName NameOfSlot(int slot)
 {
-    wsprintfA(name, "%d", slot);
+    SlotName name;
+    wsprintfA(name.text, "%d", slot);
+    return name;
 }
 
 // The File and Title keys, by field, while a panel is being built; null when not kept or not
@@ -52,31 +54,26 @@ static HKEY *KeptKey(SlotField field)
 
 void ReadSlotRecord(SlotField field, int slot, char *buffer, int size)
 {
-    char name[kSlotNameSize];
-    FormatSlotName(slot, name);
+    const SlotName name = NameOfSlot(slot);
     buffer[0] = '\0';
     HKEY *kept = KeptKey(field);
     if (!kept) {
-        ReadString(HKEY_CURRENT_USER, kRecordKeys[field], name, buffer, size);
+        ReadString(HKEY_CURRENT_USER, kRecordKeys[field], name.text, buffer, size);
         return;
     }
     if (!*kept)
         *kept = OpenKeyToRead(HKEY_CURRENT_USER, kRecordKeys[field]);
-    ReadStringFrom(*kept, name, buffer, size);
+    ReadStringFrom(*kept, name.text, buffer, size);
 }
 
 bool WriteSlotRecord(SlotField field, int slot, const char *text)
 {
-    char name[kSlotNameSize];
-    FormatSlotName(slot, name);
-    return WriteString(HKEY_CURRENT_USER, kRecordKeys[field], name, text) != 0;
+    return WriteString(HKEY_CURRENT_USER, kRecordKeys[field], NameOfSlot(slot).text, text) != 0;
 }
 
 static bool DeleteSlotRecord(SlotField field, int slot)
 {
-    char name[kSlotNameSize];
-    FormatSlotName(slot, name);
-    return DeleteValue(HKEY_CURRENT_USER, kRecordKeys[field], name) != 0;
+    return DeleteValue(HKEY_CURRENT_USER, kRecordKeys[field], NameOfSlot(slot).text) != 0;
 }
 
 void ReadSlotOptions(int slot)

@@ -13,9 +13,12 @@ extern const char kFileKey[];
 extern const char kTitleKey[];
 extern const char kOptionKey[];
 
-// A slot's records are named by its number in decimal; name holds kSlotNameSize bytes.
+// A slot's records are named by its number in decimal.
 const int kSlotNameSize = 32;
-void FormatSlotName(int slot, char *name);
+struct SlotName {
+    char text[kSlotNameSize];
+};
+SlotName NameOfSlot(int slot);
 
 // The buffer a record is held in where it is copied or edited whole: 255 bytes, terminator
 // included. A longer record reads as empty there.
