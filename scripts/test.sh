@@ -15,7 +15,8 @@ trap 'scripts/testbed.sh down' EXIT
 bed_errors=build/testbed/up.log
 mkdir -p build/testbed
 if ! scripts/testbed.sh up 2>"$bed_errors"; then
-  echo "test: stopped, no Windows test ran: $(tail -n 1 "$bed_errors")"
+  why=$(tail -n 1 "$bed_errors")
+  echo "test: stopped, no Windows test ran: ${why#testbed: }"
   exit 1
 fi
 cat "$bed_errors" >&2

@@ -105,11 +105,11 @@ desktop_up() { xdotool search --name 'Wine desktop' >/dev/null 2>&1; }
 check() {
   local how="start it with scripts/testbed.sh up (make test does, and stops it afterwards)"
   [ -f "$state/display" ] || fail "the test bed is not running; $how"
-  if [ -f "$state/xvfb.pid" ] && ! alive "$state/xvfb.pid"; then
-    fail "the test bed's Xvfb on display $DISPLAY has ended; $how"
+  if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+    [ -f "$state/xvfb.pid" ] && fail "the test bed's Xvfb on display $DISPLAY has ended; $how"
+    fail "the test bed's X display $DISPLAY does not answer; $how"
   fi
-  xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the test bed's X display $DISPLAY does not answer; $how"
-  desktop_up || fail "the test bed's Wine desktop is not running on display $DISPLAY (nor its wineserver); $how"
+  desktop_up || fail "the test bed's Wine desktop is not running on display $DISPLAY (it ends with its wineserver); $how"
 }
 
 down() {
