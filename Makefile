@@ -10,26 +10,31 @@ all: build
 setup:
 	bash scripts/setup.sh
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=MinSizeRel
+# Everything that needs the installed tools waits for setup (order-only: setup runs every time but
+# makes nothing out of date), so that under -j no configure or build starts before apt is done.
+# A configure that fails leaves no cache behind, so that the next make configures again.
+configure = cmake -S . -B $(1) $(2) || { rm -rf $(1)/CMakeCache.txt $(1)/CMakeFiles; exit 1; }
 
-$(NATIVE)/CMakeCache.txt:
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug
+$(BUILD)/CMakeCache.txt: | setup
+	$(call configure,$(BUILD),-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=MinSizeRel)
 
-build: $(BUILD)/CMakeCache.txt
+$(NATIVE)/CMakeCache.txt: | setup
+	$(call configure,$(NATIVE),-DCMAKE_BUILD_TYPE=Debug)
+
+build: $(BUILD)/CMakeCache.txt | setup
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: setup build
+run: build
 	bash scripts/run.sh
 
-test: setup build $(NATIVE)/CMakeCache.txt
+test: build $(NATIVE)/CMakeCache.txt
 	cmake --build $(NATIVE) -j $(JOBS)
 	bash scripts/test.sh
 
-fuzz: setup
+fuzz: | setup
 	bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
-bench: setup build
+bench: build
 	bash scripts/bench.sh
 
 clean:

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and runs each for SECONDS (default 60) on a copy of its seed
-# corpus in build/fuzz, so the seeds under fuzz/corpus stay as they are while what the fuzzer
-# learns carries over to the next run. Any finding fails the run; its input is kept in
-# build/fuzz/findings.
+# Builds the fuzz targets with the clang that setup installs and runs each for SECONDS (default
+# 60) on a copy of its seed corpus in build/fuzz, so the seeds under fuzz/corpus stay as they are
+# while what the fuzzer learns carries over to the next run. Any finding fails the run; its input
+# is kept in build/fuzz/findings.
 set -uo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$root/build/fuzz
+. "$root/scripts/versions.sh"
+clangxx=clang++-$clang_version
 
 mkdir -p "$out/findings"
-if ! { cmake -S "$root/fuzz" -B "$out" -DCMAKE_CXX_COMPILER=clang++ &&
+if ! command -v "$clangxx" >/dev/null; then
+  echo "fuzz targets: $clangxx is missing (make setup installs it)"
+  exit 1
+fi
+if ! { cmake -S "$root/fuzz" -B "$out" -DCMAKE_CXX_COMPILER="$clangxx" &&
        cmake --build "$out" -j "$(nproc)"; } >"$out/build.log" 2>&1; then
   cat "$out/build.log"
   echo "fuzz targets: build failed"

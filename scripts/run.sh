@@ -6,12 +6,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-if [ -n "${DISPLAY:-}" ]; then
-  DISPLAY_OF_USER="$DISPLAY" scripts/testbed.sh up --user-display
-else
-  scripts/testbed.sh up
-fi
-eval "$(scripts/testbed.sh env)"
+# `make bench` refuses to run while this runs: it would measure or quit this bar.
+mkdir -p build/testbed
+echo $$ >build/testbed/run.pid
 
 bar=""
 stop() {
@@ -21,9 +18,17 @@ stop() {
     wait "$bar" 2>/dev/null || true
   fi
   scripts/testbed.sh down
+  rm -f build/testbed/run.pid
 }
 trap stop EXIT
 trap 'exit 0' INT TERM
+
+if [ -n "${DISPLAY:-}" ]; then
+  DISPLAY_OF_USER="$DISPLAY" scripts/testbed.sh up --user-display
+else
+  scripts/testbed.sh up
+fi
+eval "$(scripts/testbed.sh env)"
 
 # The bar takes the folder it is started from as its program folder.
 (cd build && exec wine korimbel.exe </dev/null >/dev/null 2>&1) &

@@ -2,11 +2,12 @@
 # Installs everything a fresh Debian 12 machine lacks to build and test the bar.
 # Idempotent: packages already present are not fetched again.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/versions.sh"
 
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make g++ googletest
   wine wine32:i386 wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
-  python3 clang libclang-rt-14-dev
+  python3 "clang-$clang_version" "libclang-rt-$clang_version-dev"
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

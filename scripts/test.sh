@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Runs every test: the pure logic natively under sanitizers and a few seconds of fuzzing, then
-# the Windows tests in the Wine test bed, which is started for the run and stopped afterwards.
+# Runs every test: the layer check, the pure logic natively under sanitizers and a few seconds of
+# fuzzing, then the Windows tests in the Wine test bed, which is started for the run and stopped
+# afterwards. A test bed that does not come up stops the run at once: every Wine test would fail.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+failed=()
 
-ctest --test-dir build/native --output-on-failure
-native=$?
-scripts/fuzz.sh 3
-fuzzing=$?
+scripts/check_layers.sh || failed+=("layer check")
+ctest --test-dir build/native --output-on-failure || failed+=("native tests")
+scripts/fuzz.sh 3 || failed+=(fuzzing)
 
-scripts/testbed.sh up
 trap 'scripts/testbed.sh down' EXIT
-ctest --test-dir build --output-on-failure
-windows=$?
+bed_errors=build/testbed/up.log
+mkdir -p build/testbed
+if ! scripts/testbed.sh up 2>"$bed_errors"; then
+  why=$(tail -n 1 "$bed_errors")
+  echo "test: stopped, no Windows test ran: ${why#testbed: }"
+  exit 1
+fi
+cat "$bed_errors" >&2
+ctest --test-dir build --output-on-failure || failed+=("Windows tests")
 
-[ $native -eq 0 ] && [ $fuzzing -eq 0 ] && [ $windows -eq 0 ]
+if [ ${#failed[@]} -gt 0 ]; then
+  printf -v list '%s, ' "${failed[@]}"
+  echo "test: failed: ${list%, }"
+  exit 1
+fi
+echo "test: all passed"
