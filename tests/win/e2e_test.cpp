@@ -6,6 +6,7 @@
 #include "barprocess.h"
 #include "bartest.h"
 #include "launching.h"
+#include "res/resource.h"
 #include "store/settings.h"
 
 namespace
@@ -60,6 +61,7 @@ class EndToEnd : public testing::Test
     void TearDown() override
     {
         EndKorimbel(bar);
+        EndKorimbel(other);
         DeleteKeyTree(kRootKey);
         DeleteRunValue(HKEY_LOCAL_MACHINE);
     }
@@ -83,7 +85,7 @@ class EndToEnd : public testing::Test
     }
 
     std::string home;
-    BarProcess bar;
+    BarProcess bar, other;
 };
 
 TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
@@ -369,6 +371,43 @@ TEST_F(EndToEnd, AStartFromTheSystemFolderNamesTheProgramWhereItLies)
     EXPECT_TRUE(PumpUntil([&] { return RunValue(HKEY_LOCAL_MACHINE) != "<absent>"; }, 3000));
     EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "\"" + folder + "\\korimbel.exe\"");
     QuitBar(window);
+}
+
+// Windows of the bar's class, whichever process made them.
+int CountBars()
+{
+    int count = 0;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "KORIMBEL", nullptr); w;
+         w = FindWindowExA(nullptr, w, "KORIMBEL", nullptr))
+        ++count;
+    return count;
+}
+
+// Two starts at once or a moment apart (a double double-click, two Run values) pass the window
+// test before either window exists; one bar runs all the same, and the other start ends with 0.
+TEST_F(EndToEnd, TwoStartsAMomentApartLeaveOneBar)
+{
+    for (DWORD gap : {0u, 50u}) {
+        bar = StartKorimbel(home);
+        Sleep(gap);
+        other = StartKorimbel(home);
+        ASSERT_NE(other.handle, nullptr);
+        const HANDLE both[] = {bar.handle, other.handle};
+        if (WaitForMultipleObjects(2, both, FALSE, 15000) == WAIT_OBJECT_0)
+            std::swap(bar, other);
+        ASSERT_TRUE(WaitExit(other, 0)) << "both starts still run, " << gap << " ms apart";
+        EXPECT_EQ(other.exitCode, 0u);
+        const HWND window = WaitForBar();
+        ASSERT_NE(window, nullptr);
+        Pump(300);
+        EXPECT_EQ(CountBars(), 1);
+        // The bar holds its session's mutex for its life.
+        const HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, SINGLE_BAR_MUTEX);
+        EXPECT_NE(mutex, nullptr);
+        CloseHandle(mutex);
+        QuitBar(window);
+        EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, SINGLE_BAR_MUTEX), nullptr);
+    }
 }
 
 } // namespace
