@@ -1,6 +1,7 @@
 #include "shell/barwnd.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "dialogs/propsdlg.h"
 #include "dialogs/settingsdlg.h"
@@ -82,8 +83,11 @@ static void ReadPlacementSettings()
     FloatMode = ReadSetting(kFloatMode) != 0;
 }
 
+// COM for the shell, from before its first call to the bar's end: the shell extensions that open
+// documents, draw icons and run the browse dialog need an apartment-threaded caller.
 static LRESULT OnCreate(HWND window)
 {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     InitCommonControls();
     AttachBarWindow(window);
     SetSlotPropertiesOpener(OpenPropertiesDialog);
@@ -115,6 +119,7 @@ static LRESULT OnDestroy()
     SavePlacement();
     DestroyPanelTooltip();
     ForgetFileIcons();
+    CoUninitialize();
     PostQuitMessage(0);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+
 #include <cstring>
 
 #include "barfixture.h"
@@ -270,6 +272,19 @@ TEST_F(Lifecycle, LateInitialisationArmsTheAutoHideTimer)
 {
     StartBar();
     EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
+}
+
+// The shell extensions that open documents, draw icons and browse run on the bar's thread: it is
+// apartment-threaded from the bar's creation and free of COM again after its end.
+TEST_F(Lifecycle, TheBarsThreadIsASingleThreadedApartmentForTheBarsLife)
+{
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK) << "COM left on before";
+    CoUninitialize();
+    StartBar();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    QuitBar();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    CoUninitialize();
 }
 
 TEST_F(Lifecycle, HostileSettingsStillGiveAUsableBar)
