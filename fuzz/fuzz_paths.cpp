@@ -1,6 +1,7 @@
-// Titles, working directories, quoting and the autostart entry, for every path the program can
-// hold (at most kPathBufferSize - 1 bytes), under Shift-JIS and under a code page the input
-// makes up. Input: path, NUL, lead-byte bits.
+// Titles, working directories, quoting, the autostart entry and the help document, for every path
+// the program can hold (at most kPathBufferSize - 1 bytes), and a program's folder from a file
+// name of any length, under Shift-JIS and under a code page the input makes up. Input: path,
+// NUL, lead-byte bits.
 #include "harness.h"
 #include "text/paths.h"
 
@@ -33,6 +34,17 @@ void CheckWorkingDirectory(const std::string &path, const LeadBytes &lb)
     Require(TextIn(directory) == expected, "the working directory ends before the last separator");
 }
 
+void CheckFolderOf(const std::string &name, const LeadBytes &lb)
+{
+    const size_t separator = LastAtStart(name, '\\', lb);
+    const bool fits = separator != std::string::npos && separator < size_t(kPathBufferSize);
+    std::vector<char> folder = OutputBuffer(kPathBufferSize);
+    Require(FolderOf(CString(name).data(), folder.data(), lb) == fits,
+            "a folder is found exactly when the name has a separator and the folder fits");
+    Require(TextIn(folder) == (fits ? name.substr(0, separator) : ""),
+            "the folder ends before the last separator, whole or empty");
+}
+
 void CheckCutExtension(const std::string &path, const LeadBytes &lb)
 {
     std::vector<char> text = CString(path);
@@ -56,13 +68,25 @@ void CheckRunEntry(const std::string &folder)
     const std::string whole = quote + folder + "\\korimbel.exe" + quote;
     std::vector<char> entry = OutputBuffer(kPathBufferSize);
     const bool formed = FormRunEntry(CString(folder).data(), entry.data());
-    Require(formed == (whole.size() < static_cast<size_t>(kPathBufferSize)),
-            "the entry is formed exactly when it fits");
+    Require(formed == (!folder.empty() && whole.size() < static_cast<size_t>(kPathBufferSize)),
+            "the entry is formed exactly when there is a folder and it fits");
     Require(TextIn(entry) == (formed ? whole : ""), "an entry is whole or empty, never cut short");
 }
 
-void CheckPath(const std::string &path, const LeadBytes &lb)
+void CheckHelpPath(const std::string &folder)
 {
+    const std::string whole = folder + "\\korimbel.htm";
+    std::vector<char> path = OutputBuffer(kPathBufferSize);
+    const bool formed = FormHelpPath(CString(folder).data(), path.data());
+    Require(formed == (!folder.empty() && whole.size() < static_cast<size_t>(kPathBufferSize)),
+            "the help path is formed exactly when there is a folder and it fits");
+    Require(TextIn(path) == (formed ? whole : ""), "the help path is whole or empty");
+}
+
+void CheckPath(const std::string &name, const LeadBytes &lb)
+{
+    CheckFolderOf(name, lb);
+    const std::string path = name.substr(0, kPathBufferSize - 1);
     CheckTitle(path, lb);
     CheckWorkingDirectory(path, lb);
     CheckCutExtension(path, lb);
@@ -73,10 +97,11 @@ void CheckPath(const std::string &path, const LeadBytes &lb)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     Fields input(data, size);
-    const std::string path = input.Next(kPathBufferSize - 1);
-    CheckPath(path, ShiftJisLeadBytes());
-    CheckPath(path, LeadBytesFrom(input.Rest()));
+    const std::string name = input.Next(), path = name.substr(0, kPathBufferSize - 1);
+    CheckPath(name, ShiftJisLeadBytes());
+    CheckPath(name, LeadBytesFrom(input.Rest()));
     CheckQuoting(path);
     CheckRunEntry(path);
+    CheckHelpPath(path);
     return 0;
 }

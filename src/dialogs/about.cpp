@@ -4,7 +4,9 @@
 
 #include "placement/barwindow.h"
 #include "res/resource.h"
+#include "store/settings.h"
 #include "store/slots.h"
+#include "text/paths.h"
 
 static INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
@@ -20,8 +22,10 @@ void OpenAboutBox(HWND owner)
     DialogBoxParamA(Instance, ABOUTDLG_TEMPLATE, owner, AboutProc, 0);
 }
 
+// By its full path: the current directory need not be the program's folder. A path that does not
+// fit is not cut short, nor is the bare name tried, which could find some other file.
 void OpenHelpDocument()
 {
-    wsprintfA(ScratchBuffer, "%s", "korimbel.htm");
-    ShellExecuteA(BarWindow, "open", ScratchBuffer, nullptr, nullptr, SW_SHOWNORMAL);
+    if (FormHelpPath(ProgramFolder, ScratchBuffer))
+        ShellExecuteA(BarWindow, "open", ScratchBuffer, nullptr, nullptr, SW_SHOWNORMAL);
 }

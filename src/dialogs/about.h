@@ -5,5 +5,5 @@
 
 void OpenAboutBox(HWND owner);
 
-// Hands "korimbel.htm" to the shell, found relative to the current directory.
+// Hands "korimbel.htm" in the program's folder to the shell.
 void OpenHelpDocument();

@@ -7,6 +7,9 @@
 #define BAR_TEMPLATE "KORIMBEL"
 #define BAR_ICON "KORIMBEL"
 
+// Held for its life by the one bar of the user's session (the session's own name space).
+#define SINGLE_BAR_MUTEX "Local\\Quorvane.korimbel"
+
 // Child dialogs of the bar window, the properties dialog and the launch button's menu.
 #define TOOLBAR_BASE_TEMPLATE "TOOLBAR_BASE"
 #define FRAME_TEMPLATE "FRAME"

@@ -1,6 +1,7 @@
 #include "shell/barwnd.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "dialogs/propsdlg.h"
 #include "dialogs/settingsdlg.h"
@@ -18,9 +19,11 @@
 #include "store/registry.h"
 #include "store/settings.h"
 #include "text/codepage.h"
+#include "text/paths.h"
 
-// Programs started from a system folder (Windows' own startup, say) cannot tell where they
-// live; the folder stored by an earlier start from the real place is taken then.
+// Only when the program's own file name is too long to read whole does the current directory
+// stand in for its folder; a program started from a system folder (Windows' own startup, say)
+// cannot tell where it lives by that, and the folder stored by an earlier start is taken then.
 static const char kSystemFolderMark[] = ":\\win";
 
 static bool ReadCurrentDirectory(char *folder)
@@ -30,16 +33,26 @@ static bool ReadCurrentDirectory(char *folder)
     return length > 0 && length < kProgramFolderSize - 1;
 }
 
+// The folder korimbel.exe lies in, whatever folder it was started from: the autostart entry
+// and the help document must name files that are there.
+static bool ReadOwnFolder(char *folder)
+{
+    char name[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(Instance, name, MAX_PATH);
+    return length > 0 && length < MAX_PATH && FolderOf(name, folder, ActiveLeadBytes());
+}
+
 void ResolveProgramFolder()
 {
-    if (!ReadCurrentDirectory(ProgramFolder)) {
+    const bool own = ReadOwnFolder(ProgramFolder);
+    if (!own && !ReadCurrentDirectory(ProgramFolder)) {
         ProgramFolder[0] = '\0';
         ReadString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder,
                    kProgramFolderSize - 1);
         return;
     }
     LowerCaseSingleBytes(ProgramFolder, ActiveLeadBytes());
-    if (FindSubstring(ProgramFolder, kSystemFolderMark, ActiveLeadBytes()))
+    if (!own && FindSubstring(ProgramFolder, kSystemFolderMark, ActiveLeadBytes()))
         ReadString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder,
                    kProgramFolderSize - 1);
     else
@@ -70,8 +83,11 @@ static void ReadPlacementSettings()
     FloatMode = ReadSetting(kFloatMode) != 0;
 }
 
+// COM for the shell, from before its first call to the bar's end: the shell extensions that open
+// documents, draw icons and run the browse dialog need an apartment-threaded caller.
 static LRESULT OnCreate(HWND window)
 {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     InitCommonControls();
     AttachBarWindow(window);
     SetSlotPropertiesOpener(OpenPropertiesDialog);
@@ -103,6 +119,7 @@ static LRESULT OnDestroy()
     SavePlacement();
     DestroyPanelTooltip();
     ForgetFileIcons();
+    CoUninitialize();
     PostQuitMessage(0);
     return 0;
 }

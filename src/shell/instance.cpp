@@ -17,6 +17,15 @@ ATOM RegisterBarClass(HINSTANCE instance)
     return RegisterClassA(&barClass);
 }
 
+// Two starts a moment apart (a double double-click, two Run values) would both pass the window
+// test below before either window exists. The handle is never closed: the mutex goes with the
+// process.
+bool ClaimSingleBar()
+{
+    CreateMutexA(nullptr, FALSE, SINGLE_BAR_MUTEX);
+    return GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
 int StartInstance(HINSTANCE instance, int showCommand)
 {
     if (FindWindowA(BAR_CLASS_NAME, nullptr))

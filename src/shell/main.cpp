@@ -4,6 +4,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCommand)
 {
+    if (!ClaimSingleBar())
+        return 0;
     if (!previous && !RegisterBarClass(instance))
         return 0;
     if (!StartInstance(instance, showCommand))

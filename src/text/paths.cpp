@@ -21,14 +21,20 @@ void DeriveTitle(const char *path, char *title, const LeadBytes &lb)
     CutExtension(title, lb);
 }
 
+bool FolderOf(const char *name, char *folder, const LeadBytes &lb)
+{
+    const char *separator = FindLastByte(name, '\\', lb);
+    folder[0] = '\0';
+    if (!separator || separator - name >= kPathBufferSize)
+        return false;
+    std::memcpy(folder, name, separator - name);
+    folder[separator - name] = '\0';
+    return true;
+}
+
 void SlotWorkingDirectory(const char *file, char *directory, const LeadBytes &lb)
 {
-    CopyBounded(directory, file, kPathBufferSize);
-    char *separator = const_cast<char *>(FindLastByte(directory, '\\', lb));
-    if (separator)
-        *separator = '\0';
-    else
-        directory[0] = '\0';
+    FolderOf(file, directory, lb);
 }
 
 void QuoteIfBlank(const char *path, char *argument)
@@ -45,23 +51,34 @@ void QuoteIfBlank(const char *path, char *argument)
     argument[length + 2] = '\0';
 }
 
+// folder, "\" and name in path, which holds size bytes; false, with path empty, when folder is
+// empty or the whole does not fit.
+static bool JoinPath(const char *folder, const char *name, char *path, size_t size)
+{
+    const size_t folderLength = std::strlen(folder), nameLength = std::strlen(name);
+    path[0] = '\0';
+    if (folderLength == 0 || folderLength + 1 + nameLength >= size)
+        return false;
+    std::memcpy(path, folder, folderLength);
+    path[folderLength] = '\\';
+    std::memcpy(path + folderLength + 1, name, nameLength + 1);
+    return true;
+}
+
 bool FormRunEntry(const char *folder, char *entry)
 {
-    static const char kProgram[] = "\\korimbel.exe";
     const bool quoted = std::strchr(folder, ' ') != nullptr;
-    const size_t length = std::strlen(folder) + sizeof kProgram - 1 + (quoted ? 2 : 0);
     entry[0] = '\0';
-    if (length >= static_cast<size_t>(kPathBufferSize))
+    if (!JoinPath(folder, "korimbel.exe", entry + quoted, kPathBufferSize - 2 * quoted))
         return false;
-    char *out = entry;
-    if (quoted)
-        *out++ = '"';
-    std::memcpy(out, folder, std::strlen(folder));
-    out += std::strlen(folder);
-    std::memcpy(out, kProgram, sizeof kProgram - 1);
-    out += sizeof kProgram - 1;
-    if (quoted)
-        *out++ = '"';
-    *out = '\0';
+    if (quoted) {
+        entry[0] = '"';
+        std::strcat(entry, "\"");
+    }
     return true;
+}
+
+bool FormHelpPath(const char *folder, char *path)
+{
+    return JoinPath(folder, "korimbel.htm", path, kPathBufferSize);
 }

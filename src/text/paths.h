@@ -14,6 +14,11 @@ void DeriveTitle(const char *path, char *title, const LeadBytes &lb);
 // kPathBufferSize bytes.
 void SlotWorkingDirectory(const char *file, char *directory, const LeadBytes &lb);
 
+// The folder of a file named in full (a program's own file name, say): everything before its
+// last "\". False, with folder empty, when name has no "\" or the folder would not fit
+// kPathBufferSize bytes.
+bool FolderOf(const char *name, char *folder, const LeadBytes &lb);
+
 // Cuts text at its last "." (the extension and its dot go); text without "." stays whole.
 void CutExtension(char *text, const LeadBytes &lb);
 
@@ -23,6 +28,10 @@ const int kQuotedPathSize = kPathBufferSize + 2;
 void QuoteIfBlank(const char *path, char *argument);
 
 // The autostart entry for a program folder: "<folder>\korimbel.exe", in double quotes when the
-// folder holds a blank. False, with entry empty, when it would not fit kPathBufferSize bytes:
-// a path cut short would name some other file.
+// folder holds a blank. False, with entry empty, when the folder is empty or the entry would not
+// fit kPathBufferSize bytes: a path cut short, or one without its folder, names some other file.
 bool FormRunEntry(const char *folder, char *entry);
+
+// The help document beside the program: "<folder>\korimbel.htm", never quoted. False, with path
+// empty, as for FormRunEntry.
+bool FormHelpPath(const char *folder, char *path);

@@ -72,6 +72,45 @@ TEST(SlotWorkingDirectory, ADoubleByteFolderNameIsNotCutInside)
     EXPECT_EQ(Directory("C:\\a" + kSo + "\\b" + kSo + "\\x.exe"), "C:\\a" + kSo + "\\b" + kSo);
 }
 
+// What a function that forms a path of kPathBufferSize bytes from text wrote, and whether it did.
+std::string Formed(bool (*form)(const char *, char *), const std::string &text, bool *formed)
+{
+    char path[kPathBufferSize];
+    *formed = form(text.c_str(), path);
+    return path;
+}
+
+std::string Folder(const std::string &name, bool *found)
+{
+    return Formed([](const char *n, char *folder) { return FolderOf(n, folder, kSjis); }, name,
+                  found);
+}
+
+TEST(FolderOf, AProgramsFolderIsItsNameUpToTheLastSeparator)
+{
+    bool found = false;
+    EXPECT_EQ(Folder("C:\\WinTools\\Bar\\korimbel.exe", &found), "C:\\WinTools\\Bar");
+    EXPECT_TRUE(found);
+    EXPECT_EQ(Folder("C:\\korimbel.exe", &found), "C:");
+    EXPECT_TRUE(found);
+    EXPECT_EQ(Folder("C:\\" + kHyou + "\\" + kSo + ".exe", &found), "C:\\" + kHyou);
+    EXPECT_EQ(Folder("\\\\server\\share\\korimbel.exe", &found), "\\\\server\\share");
+    EXPECT_EQ(Folder("korimbel.exe", &found), "");
+    EXPECT_FALSE(found);
+    EXPECT_EQ(Folder("C:" + kHyou + "x.exe", &found), ""); // the 0x5C of 表 is no separator
+    EXPECT_FALSE(found);
+}
+
+TEST(FolderOf, AFolderIsTakenWholeOrNotAtAll)
+{
+    bool found = false;
+    const std::string longest(255, 'f'), tooLong(256, 'f');
+    EXPECT_EQ(Folder(longest + "\\korimbel.exe", &found), longest); // a name of 268 bytes
+    EXPECT_TRUE(found);
+    EXPECT_EQ(Folder(tooLong + "\\korimbel.exe", &found), "");
+    EXPECT_FALSE(found);
+}
+
 TEST(QuoteIfBlank, OnlyPathsWithBlanksAreQuoted)
 {
     EXPECT_EQ(Quoted("C:\\My Documents\\a b.txt"), "\"C:\\My Documents\\a b.txt\"");
@@ -82,9 +121,7 @@ TEST(QuoteIfBlank, OnlyPathsWithBlanksAreQuoted)
 
 std::string RunEntry(const std::string &folder, bool *formed)
 {
-    char entry[kPathBufferSize];
-    *formed = FormRunEntry(folder.c_str(), entry);
-    return entry;
+    return Formed(FormRunEntry, folder, formed);
 }
 
 TEST(FormRunEntry, TheProgramInItsFolderQuotedWhenTheFolderHasABlank)
@@ -105,6 +142,26 @@ TEST(FormRunEntry, AFolderTooLongIsNeverCutShort)
     EXPECT_EQ(RunEntry(std::string(243, 'f'), &formed), "");
     EXPECT_FALSE(formed);
     EXPECT_EQ(RunEntry(std::string(241, ' '), &formed), ""); // quoted it needs two more
+    EXPECT_FALSE(formed);
+    EXPECT_EQ(RunEntry("", &formed), ""); // no folder known: "\korimbel.exe" is another file
+    EXPECT_FALSE(formed);
+}
+
+std::string HelpPath(const std::string &folder, bool *formed)
+{
+    return Formed(FormHelpPath, folder, formed);
+}
+
+TEST(FormHelpPath, TheDocumentBesideTheProgramUnquotedAndNeverCutShort)
+{
+    bool formed = false;
+    EXPECT_EQ(HelpPath("c:\\program files\\bar", &formed), "c:\\program files\\bar\\korimbel.htm");
+    EXPECT_TRUE(formed);
+    EXPECT_EQ(HelpPath(std::string(242, 'f'), &formed), std::string(242, 'f') + "\\korimbel.htm");
+    EXPECT_TRUE(formed);
+    EXPECT_EQ(HelpPath(std::string(243, 'f'), &formed), "");
+    EXPECT_FALSE(formed);
+    EXPECT_EQ(HelpPath("", &formed), "");
     EXPECT_FALSE(formed);
 }
 

@@ -10,10 +10,14 @@ struct BarProcess {
     DWORD exitCode = STILL_ACTIVE;
 };
 
+// The folder of the built program, and the program in it.
+std::string KorimbelFolder();
 std::string KorimbelPath();
 
-// Starts the program in the given current folder; handle null when it could not start.
-BarProcess StartKorimbel(const std::string &currentDirectory);
+// Starts the program (or a copy of it) in the given current folder; handle null when it could
+// not start.
+BarProcess StartKorimbel(const std::string &currentDirectory,
+                         const std::string &program = KorimbelPath());
 
 // Ends a bar a test left running, and the debugger a crash of it may have started, so that
 // neither holds up a later test.

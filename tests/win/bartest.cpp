@@ -6,11 +6,11 @@
 
 int QuitMessages;
 
-StoredValue ReadStored(const char *path, const char *name)
+StoredValue ReadStored(HKEY root, const char *path, const char *name)
 {
     StoredValue v = {false, REG_NONE, {}};
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return v;
     DWORD size = 0;
     if (RegQueryValueExA(key, name, nullptr, &v.type, nullptr, &size) == ERROR_SUCCESS) {
@@ -21,6 +21,11 @@ StoredValue ReadStored(const char *path, const char *name)
     }
     RegCloseKey(key);
     return v;
+}
+
+StoredValue ReadStored(const char *path, const char *name)
+{
+    return ReadStored(HKEY_CURRENT_USER, path, name);
 }
 
 int StoredDword(const char *name)
@@ -69,6 +74,19 @@ void StoreDword(const char *name, DWORD value)
 void StoreString(const char *name, const char *text)
 {
     StoreRaw(kRootKey, name, REG_SZ, text, DWORD(strlen(text) + 1));
+}
+
+static const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string RunValue(HKEY root)
+{
+    const StoredValue v = ReadStored(root, kRunKey, "quorvane_korimbel");
+    return v.present ? std::string(reinterpret_cast<const char *>(v.bytes.data())) : "<absent>";
+}
+
+void DeleteRunValue(HKEY root)
+{
+    SHDeleteValueA(root, kRunKey, "quorvane_korimbel");
 }
 
 void Pump(DWORD milliseconds)

@@ -14,7 +14,8 @@ struct StoredValue {
     std::vector<BYTE> bytes;
 };
 
-StoredValue ReadStored(const char *path, const char *name);
+StoredValue ReadStored(HKEY root, const char *path, const char *name);
+StoredValue ReadStored(const char *path, const char *name); // of the current user
 int StoredDword(const char *name);          // under the bar's root key; -999 when absent
 std::string StoredString(const char *name); // under the bar's root key
 bool KeyExists(const char *path);
@@ -22,6 +23,11 @@ void DeleteKeyTree(const char *path);
 void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size);
 void StoreDword(const char *name, DWORD value); // under the bar's root key
 void StoreString(const char *name, const char *text);
+
+// The bar's start-with-Windows value under the Run key of HKEY_LOCAL_MACHINE or
+// HKEY_CURRENT_USER as text, "<absent>" when there is none; and its removal.
+std::string RunValue(HKEY root);
+void DeleteRunValue(HKEY root);
 
 // Delivers the thread's messages for the given time; a WM_QUIT is taken and counted.
 void Pump(DWORD milliseconds);

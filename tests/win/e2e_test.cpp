@@ -1,8 +1,12 @@
 // The bar as a user starts it: korimbel.exe in its own process, driven from outside.
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
+
 #include "barprocess.h"
 #include "bartest.h"
+#include "launching.h"
+#include "res/resource.h"
 #include "store/settings.h"
 
 namespace
@@ -29,6 +33,21 @@ bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000)
     return PumpUntil([&] { return SameRect(WindowRect(window), expected); }, milliseconds);
 }
 
+// A dialog of the bar's process, found by its caption as a user sees it.
+HWND WaitForDialog(const wchar_t *caption)
+{
+    HWND dialog = nullptr;
+    PumpUntil([&] { return (dialog = FindWindowW(L"#32770", caption)) != nullptr; }, 5000);
+    return dialog;
+}
+
+// The settings dialog, opened with the wrench of a bar docked on the right.
+HWND OpenSettings()
+{
+    Xdotool("mousemove 1010 35 click 1");
+    return WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+}
+
 class EndToEnd : public testing::Test
 {
   protected:
@@ -36,12 +55,15 @@ class EndToEnd : public testing::Test
     {
         ASSERT_EQ(FindWindowA("KORIMBEL", nullptr), nullptr) << "another bar is running";
         DeleteKeyTree(kRootKey);
+        DeleteRunValue(HKEY_LOCAL_MACHINE);
         home = FreshFolder("E2E Home");
     }
     void TearDown() override
     {
         EndKorimbel(bar);
+        EndKorimbel(other);
         DeleteKeyTree(kRootKey);
+        DeleteRunValue(HKEY_LOCAL_MACHINE);
     }
 
     // Starts the bar and waits until its window stands where it goes.
@@ -63,7 +85,7 @@ class EndToEnd : public testing::Test
     }
 
     std::string home;
-    BarProcess bar;
+    BarProcess bar, other;
 };
 
 TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
@@ -72,7 +94,7 @@ TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
         << Describe(WindowRect(window));
-    EXPECT_EQ(StoredString("curpath"), LowerAscii(home) + '\0');
+    EXPECT_EQ(StoredString("curpath"), LowerAscii(KorimbelFolder()) + '\0');
     QuitBar(window);
     EXPECT_EQ(StoredDword("FloatMode"), 0);
     EXPECT_EQ(StoredDword("AppBarMode"), 2);
@@ -249,21 +271,12 @@ TEST_F(EndToEnd, ClickingTheFourthToolbarButtonTurnsThePage)
     EXPECT_EQ(StoredDword("DispPage"), 1);
 }
 
-// A dialog of the bar's process, found by its caption as a user sees it.
-HWND WaitForDialog(const wchar_t *caption)
-{
-    HWND dialog = nullptr;
-    PumpUntil([&] { return (dialog = FindWindowW(L"#32770", caption)) != nullptr; }, 5000);
-    return dialog;
-}
-
 TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
 {
     StoreDword("DispPage", 2);
     const HWND window = StartBar();
     ASSERT_NE(window, nullptr);
-    Xdotool("mousemove 1010 35 click 1");                             // the wrench
-    const HWND settings = WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    const HWND settings = OpenSettings();
     ASSERT_NE(settings, nullptr);
     SendDlgItemMessageA(settings, 1056, CB_SETCURSEL, 0, 0);            // 1ﾍﾟｰｼﾞ
     SendDlgItemMessageA(settings, 1036, BM_SETCHECK, BST_UNCHECKED, 0); // not topmost
@@ -279,27 +292,122 @@ TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
     EXPECT_EQ(StoredDword("DispPage"), 0); // the page count shrank below the page shown
 }
 
-TEST_F(EndToEnd, TheAboutBoxAndTheHelpButtonLeaveTheBarRunning)
+// For one test, "open" on an .htm document starts the recorder with the document's path (the
+// prefix of the tests has no program of its own for .htm); what was there before comes back.
+class HtmOpenedByRecorder
 {
+  public:
+    explicit HtmOpenedByRecorder(const std::string &recorder)
+        : before(ReadStored(HKEY_CLASSES_ROOT, ".htm", ""))
+    {
+        const std::string command = "\"" + recorder + "\" \"%1\"";
+        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, kClass, 0);
+        RegSetValueA(HKEY_CLASSES_ROOT, (std::string(kClass) + "\\shell\\open\\command").c_str(),
+                     REG_SZ, command.c_str(), 0);
+    }
+    ~HtmOpenedByRecorder()
+    {
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, kClass);
+        if (before.present)
+            RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ,
+                         reinterpret_cast<const char *>(before.bytes.data()), 0);
+        else
+            SHDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
+    }
+
+  private:
+    static constexpr const char *kClass = "KorimbelTest.htm";
+    const StoredValue before;
+};
+
+TEST_F(EndToEnd, TheAboutBoxClosesAndTheHelpDocumentBesideTheProgramOpens)
+{
+    const HtmOpenedByRecorder association(PrepareRecorder("Recorder Home"));
+    // A document of the same name in the current folder, which the bar must not take.
+    CloseHandle(CreateFileA((home + "\\korimbel.htm").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     const HWND window = StartBar();
     ASSERT_NE(window, nullptr);
-    Xdotool("mousemove 1010 35 click 1");
-    const HWND settings = WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A");
+    const HWND settings = OpenSettings();
     ASSERT_NE(settings, nullptr);
     PostMessageA(settings, WM_COMMAND, 3, 0); // ﾊﾞｰｼﾞｮﾝ
     const HWND about = WaitForDialog(L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831");
     ASSERT_NE(about, nullptr);
     PostMessageA(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(about); }, 3000));
-    // The help document lies beside the program, not in this bar's current folder.
-    EXPECT_NE(GetFileAttributesA((TestFolder() + "\\..\\korimbel.htm").c_str()),
-              INVALID_FILE_ATTRIBUTES);
     PostMessageA(settings, WM_COMMAND, 5, 0); // 使い方
-    Pump(500);
+    const std::vector<Launch> launches = Launches(1);
+    ASSERT_EQ(launches.size(), 1u) << "the help document was not opened";
+    const std::string document = "\"" + LowerAscii(KorimbelFolder()) + "\\korimbel.htm\"";
+    EXPECT_NE(launches[0].commandLine.find(document), std::string::npos) << launches[0].commandLine;
     EXPECT_TRUE(IsWindow(settings));
     PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
     QuitBar(window);
+}
+
+// The program's folder is where its file lies, wherever it was started from: here a copy in
+// folders of double-byte characters (表, ソ and 能 end in 0x5C, ア in "A", which lower-casing
+// must not touch), started from the system folder with nothing stored, as Windows starts it at
+// log-on. The start-with-Windows entry then names that copy.
+TEST_F(EndToEnd, AStartFromTheSystemFolderNamesTheProgramWhereItLies)
+{
+    const std::string first = TestFolder() + "\\E2E \x95\x5c\x83\x5c";
+    const std::string program = first + "\\\x94\x5c\x83\x41\\korimbel.exe";
+    CreateDirectoryA(first.c_str(), nullptr);
+    CreateDirectoryA(program.substr(0, program.rfind('\\')).c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(KorimbelPath().c_str(), program.c_str(), FALSE));
+    bar = StartKorimbel("C:\\windows\\system32", program);
+    const HWND window = WaitForBar();
+    ASSERT_NE(window, nullptr);
+    Pump(300);
+    const std::string folder =
+        LowerAscii(TestFolder()) + "\\e2e \x95\x5c\x83\x5c\\\x94\x5c\x83\x41";
+    EXPECT_EQ(StoredString("curpath"), folder + '\0');
+    const HWND settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    SendDlgItemMessageA(settings, 1031, BM_SETCHECK, BST_CHECKED, 0); // start with Windows
+    PostMessageA(settings, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return RunValue(HKEY_LOCAL_MACHINE) != "<absent>"; }, 3000));
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "\"" + folder + "\\korimbel.exe\"");
+    QuitBar(window);
+}
+
+// Windows of the bar's class, whichever process made them.
+int CountBars()
+{
+    int count = 0;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "KORIMBEL", nullptr); w;
+         w = FindWindowExA(nullptr, w, "KORIMBEL", nullptr))
+        ++count;
+    return count;
+}
+
+// Two starts at once or a moment apart (a double double-click, two Run values) pass the window
+// test before either window exists; one bar runs all the same, and the other start ends with 0.
+TEST_F(EndToEnd, TwoStartsAMomentApartLeaveOneBar)
+{
+    for (DWORD gap : {0u, 50u}) {
+        bar = StartKorimbel(home);
+        Sleep(gap);
+        other = StartKorimbel(home);
+        ASSERT_NE(other.handle, nullptr);
+        const HANDLE both[] = {bar.handle, other.handle};
+        if (WaitForMultipleObjects(2, both, FALSE, 15000) == WAIT_OBJECT_0)
+            std::swap(bar, other);
+        ASSERT_TRUE(WaitExit(other, 0)) << "both starts still run, " << gap << " ms apart";
+        EXPECT_EQ(other.exitCode, 0u);
+        const HWND window = WaitForBar();
+        ASSERT_NE(window, nullptr);
+        Pump(300);
+        EXPECT_EQ(CountBars(), 1);
+        // The bar holds its session's mutex for its life.
+        const HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, SINGLE_BAR_MUTEX);
+        EXPECT_NE(mutex, nullptr);
+        CloseHandle(mutex);
+        QuitBar(window);
+        EXPECT_EQ(OpenMutexA(SYNCHRONIZE, FALSE, SINGLE_BAR_MUTEX), nullptr);
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <objbase.h>
+
 #include <cstring>
 
 #include "barfixture.h"
@@ -102,51 +104,7 @@ TEST_F(Lifecycle, ASecondStartIsRefusedAndTheBarIsLeftAlone)
     EXPECT_EQ(DispPage, 0); // the refused start read nothing
 }
 
-TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedCurrentDirectory)
-{
-    // ア (83 41) has a trail byte in the range of "A": it must survive lower-casing.
-    const std::string folder = FreshFolder("Bar Home \x83\x41\x83\x76\x83\x8A");
-    StartBar(folder);
-    EXPECT_EQ(std::string(ProgramFolder),
-              LowerAscii(TestFolder()) + "\\bar home \x83\x41\x83\x76\x83\x8A");
-    EXPECT_EQ(StoredString("curpath"), std::string(ProgramFolder) + '\0');
-    EXPECT_EQ(ReadStored(kRootKey, "curpath").type, DWORD(REG_SZ));
-}
-
-TEST_F(Lifecycle, ASystemFolderTakesTheStoredFolder)
-{
-    StoreString("curpath", "c:\\tools\\bar");
-    StartBar("C:\\windows\\system32");
-    EXPECT_STREQ(ProgramFolder, "c:\\tools\\bar");
-    EXPECT_EQ(StoredString("curpath"), std::string("c:\\tools\\bar") + '\0');
-}
-
-TEST_F(Lifecycle, AnyFolderStartingWithWinCountsAsASystemFolder)
-{
-    CreateDirectoryA("C:\\Winapps", nullptr);
-    CreateDirectoryA("C:\\Winapps\\Bar", nullptr);
-    StoreString("curpath", "c:\\tools\\bar");
-    StartBar("C:\\Winapps\\Bar");
-    EXPECT_STREQ(ProgramFolder, "c:\\tools\\bar");
-}
-
-TEST_F(Lifecycle, ASystemFolderWithoutAStoredKeyKeepsTheCurrentDirectory)
-{
-    StartBar("C:\\windows");
-    EXPECT_STREQ(ProgramFolder, "c:\\windows");
-    EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
-}
-
-TEST_F(Lifecycle, ASystemFolderWithAKeyButNoStoredFolderGivesNone)
-{
-    StoreDword("MaxPage", 4);
-    StartBar("C:\\windows");
-    EXPECT_STREQ(ProgramFolder, "");
-    EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
-}
-
-// A current directory too long for the program folder: the stored folder is taken, as from
-// a system folder, and nothing cut short is ever stored.
+// A current directory too long for the program folder.
 std::string LongFolder(size_t length)
 {
     std::string path = TestFolder();
@@ -160,31 +118,43 @@ std::string LongFolder(size_t length)
     return path;
 }
 
-TEST_F(Lifecycle, ATooLongCurrentDirectoryTakesTheStoredFolder)
+// The program folder is that of the program's own file, here this test program's, wherever it
+// was started from and whatever an earlier start stored; the current directory counts only when
+// that name is too long to read (see the long_folder script).
+TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedFolderOfTheProgramWhereverItStarts)
 {
-    const std::string folder = LongFolder(256);
-    ASSERT_EQ(folder.size(), 256u);
-    StoreString("curpath", "c:\\tools\\bar");
-    StartBar(folder);
-    char current[MAX_PATH];
-    ASSERT_EQ(GetCurrentDirectoryA(MAX_PATH, current), 256u) << "Wine refused the long folder";
-    EXPECT_STREQ(ProgramFolder, "c:\\tools\\bar");
-    EXPECT_EQ(StoredString("curpath"), std::string("c:\\tools\\bar") + '\0');
-}
-
-TEST_F(Lifecycle, ATooLongCurrentDirectoryWithNothingStoredGivesNone)
-{
-    const std::string folder = LongFolder(256);
-    StartBar(folder);
-    EXPECT_STREQ(ProgramFolder, "");
-    EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
-}
-
-TEST_F(Lifecycle, TheLongestCurrentDirectoryThatFitsIsTaken)
-{
-    const std::string folder = LongFolder(254);
-    StartBar(folder);
-    EXPECT_EQ(std::string(ProgramFolder), LowerAscii(folder));
+    CreateDirectoryA("C:\\Winapps", nullptr);
+    CreateDirectoryA("C:\\Winapps\\Bar", nullptr);
+    const std::string own = LowerAscii(TestFolder());
+    ASSERT_NE(GetFileAttributesA((own + "\\bar_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+    const std::string tooLong = LongFolder(256);
+    // ア (83 41) has a trail byte in the range of "A".
+    const struct {
+        std::string current;
+        const char *stored; // curpath of an earlier start; "" a key without it; null no key
+    } starts[] = {{FreshFolder("Bar Home \x83\x41\x83\x76\x83\x8A"), nullptr},
+                  {"C:\\windows\\system32", "c:\\tools\\bar"},
+                  {"C:\\Winapps\\Bar", "c:\\tools\\bar"},
+                  {"C:\\windows", nullptr},
+                  {"C:\\windows", ""},
+                  {tooLong, "c:\\tools\\bar"},
+                  {tooLong, nullptr},
+                  {LongFolder(254), nullptr}};
+    for (const auto &start : starts) {
+        if (start.stored && start.stored[0])
+            StoreString("curpath", start.stored);
+        else if (start.stored)
+            StoreDword("MaxPage", 4);
+        StartBar(start.current);
+        char current[MAX_PATH] = "";
+        GetCurrentDirectoryA(MAX_PATH, current);
+        EXPECT_EQ(LowerAscii(current), LowerAscii(start.current)) << "Wine refused the folder";
+        EXPECT_EQ(std::string(ProgramFolder), own) << start.current;
+        EXPECT_EQ(StoredString("curpath"), own + '\0') << start.current;
+        EXPECT_EQ(ReadStored(kRootKey, "curpath").type, DWORD(REG_SZ));
+        QuitBar();
+        DeleteKeyTree(kRootKey);
+    }
 }
 
 TEST_F(Lifecycle, OnlyTopModeOneIsTopmost)
@@ -302,6 +272,19 @@ TEST_F(Lifecycle, LateInitialisationArmsTheAutoHideTimer)
 {
     StartBar();
     EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
+}
+
+// The shell extensions that open documents, draw icons and browse run on the bar's thread: it is
+// apartment-threaded from the bar's creation and free of COM again after its end.
+TEST_F(Lifecycle, TheBarsThreadIsASingleThreadedApartmentForTheBarsLife)
+{
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK) << "COM left on before";
+    CoUninitialize();
+    StartBar();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    QuitBar();
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    CoUninitialize();
 }
 
 TEST_F(Lifecycle, HostileSettingsStillGiveAUsableBar)

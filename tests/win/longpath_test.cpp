@@ -13,7 +13,6 @@
 #include "launching.h"
 #include "panel/launch.h"
 #include "panel/panel.h"
-#include "store/settings.h"
 #include "store/slots.h"
 
 namespace
@@ -138,16 +137,6 @@ TEST_F(LongPaths, AProgramInDoubleByteFoldersRunsInItsOwnFolder)
     const std::vector<Launch> launches = Launches(1);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_EQ(launches[0].directory, folder);
-}
-
-TEST_F(LongPaths, ADoubleByteCurrentFolderIsStoredWithItsCharactersWhole)
-{
-    const std::string folder = FolderOfLength("kanji", kTrailBackslashes, 200);
-    ASSERT_EQ(folder.size(), 200u);
-    StartBar(folder);
-    const std::string expected = LowerAscii(TestFolder()) + folder.substr(TestFolder().size());
-    EXPECT_EQ(std::string(ProgramFolder), expected);
-    EXPECT_EQ(StoredString("curpath"), expected + '\0');
 }
 
 TEST_F(LongPaths, ADroppedDoubleByteFileIsTitledByItsWholeName)

@@ -2,8 +2,6 @@
 // user does and driven through their controls.
 #include <windows.h>
 
-#include <shlwapi.h>
-
 #include <gtest/gtest.h>
 
 #include "barfixture.h"
@@ -18,52 +16,20 @@
 namespace
 {
 
-const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
-const char kUserRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-std::string MachineRunValue()
-{
-    HKEY key;
-    char data[512] = "<absent>";
-    DWORD size = sizeof data;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-        if (RegQueryValueExA(key, "quorvane_korimbel", nullptr, nullptr,
-                             reinterpret_cast<BYTE *>(data), &size) != ERROR_SUCCESS)
-            lstrcpyA(data, "<absent>");
-        RegCloseKey(key);
-    }
-    return data;
-}
-
-std::string UserRunValue()
-{
-    const StoredValue v = ReadStored(kUserRunKey, "quorvane_korimbel");
-    return v.present ? std::string(reinterpret_cast<const char *>(v.bytes.data())) : "<absent>";
-}
-
-void DeleteMachineRunValue()
-{
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        RegDeleteValueA(key, "quorvane_korimbel");
-        RegCloseKey(key);
-    }
-}
-
 class Settings : public BarTest
 {
   protected:
     void SetUp() override
     {
         BarTest::SetUp();
-        DeleteMachineRunValue();
-        SHDeleteValueA(HKEY_CURRENT_USER, kUserRunKey, "quorvane_korimbel");
+        DeleteRunValue(HKEY_LOCAL_MACHINE);
+        DeleteRunValue(HKEY_CURRENT_USER);
     }
     void TearDown() override
     {
         BarTest::TearDown();
-        DeleteMachineRunValue();
-        SHDeleteValueA(HKEY_CURRENT_USER, kUserRunKey, "quorvane_korimbel");
+        DeleteRunValue(HKEY_LOCAL_MACHINE);
+        DeleteRunValue(HKEY_CURRENT_USER);
     }
     // Opens the settings from the bar's toolbar command and runs `change` on the dialog before
     // pressing `button`.
@@ -209,15 +175,15 @@ TEST_F(Settings, TheTopmostBandFollowsAtOnce)
 
 TEST_F(Settings, StartWithWindowsWritesAndDeletesTheRunValue)
 {
-    StartBar(FreshFolder("Bar Home"));
-    const std::string expected = "\"" + LowerAscii(TestFolder()) + "\\bar home\\korimbel.exe\"";
+    StartBar(FreshFolder("Bar Home")); // the folder of this test program, not the current one
+    const std::string expected = LowerAscii(TestFolder()) + "\\korimbel.exe";
     Configure([](HWND dialog) { Check(dialog, IDC_START_EXEC, true); });
-    EXPECT_EQ(MachineRunValue(), expected);
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), expected);
     EXPECT_EQ(StoredDword("StartExecFlg"), 1);
     Configure([](HWND) {}); // unchanged: nothing touched
-    EXPECT_EQ(MachineRunValue(), expected);
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), expected);
     Configure([](HWND dialog) { Check(dialog, IDC_START_EXEC, false); });
-    EXPECT_EQ(MachineRunValue(), "<absent>");
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
 }
 
 TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
@@ -225,10 +191,10 @@ TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
     StartBar();
     const HKEY unwritable = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234));
     ApplyAutostart(unwritable, true);
-    EXPECT_EQ(UserRunValue(), std::string(ProgramFolder) + "\\korimbel.exe");
-    EXPECT_EQ(MachineRunValue(), "<absent>");
+    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), std::string(ProgramFolder) + "\\korimbel.exe");
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
     ApplyAutostart(HKEY_LOCAL_MACHINE, false);
-    EXPECT_EQ(UserRunValue(), "<absent>");
+    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
 }
 
 TEST_F(Settings, AFolderTooLongForTheRunValueWritesNothing)
@@ -237,8 +203,8 @@ TEST_F(Settings, AFolderTooLongForTheRunValueWritesNothing)
     memset(ProgramFolder, 'f', 243);
     ProgramFolder[243] = '\0';
     ApplyAutostart(HKEY_LOCAL_MACHINE, true);
-    EXPECT_EQ(MachineRunValue(), "<absent>");
-    EXPECT_EQ(UserRunValue(), "<absent>");
+    EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
+    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
 }
 
 class StartupList : public Settings
