@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include "panel/launch.h"
 #include "panel/panel.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
@@ -14,7 +15,9 @@ const int kTextSize = 128;
 static int Slot;
 static char FileBuffer[kPathBufferSize];
 static char TitleBuffer[kPathBufferSize];
-static OPENFILENAMEA BrowseRecord;
+static wchar_t BrowseFile[kWidePathSize];
+static wchar_t BrowseName[kPathBufferSize];
+static OPENFILENAMEW BrowseRecord;
 // The stored window state, written back as it was when the list offers no entry for it.
 static int StoredShowMode;
 
@@ -67,47 +70,53 @@ static void OnStore(HWND dialog)
     EndDialog(dialog, 1);
 }
 
-// The filter's parts are kept in one string, each ended by "#": a byte below 0x40 is never the
-// second half of a double-byte character, so it can safely become the separating zero.
-static char *LoadBrowseFilter(char *filter, int size)
+// The filter's parts are kept in one string, each ended by "#", which becomes the separating
+// zero.
+static wchar_t *LoadBrowseFilter(wchar_t *filter, int size)
 {
-    const int length = LoadStringA(Instance, IDS_BROWSE_FILTER, filter, size - 1);
+    const int length = LoadStringW(Instance, IDS_BROWSE_FILTER, filter, size - 1);
     for (int i = 0; i < length; ++i)
-        if (filter[i] == '#')
-            filter[i] = '\0';
-    filter[length] = '\0';
+        if (filter[i] == L'#')
+            filter[i] = L'\0';
+    filter[length] = L'\0';
     return filter;
 }
 
 // The open-file dialog's library is loaded the first time the user browses, so that the bar
 // starts without it.
-static BOOL ShowOpenFileDialog(OPENFILENAMEA *record)
+static BOOL ShowOpenFileDialog(OPENFILENAMEW *record)
 {
-    typedef BOOL(WINAPI * OpenFileDialog)(OPENFILENAMEA *);
+    typedef BOOL(WINAPI * OpenFileDialog)(OPENFILENAMEW *);
     static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(
-        reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "GetOpenFileNameA")));
+        reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "GetOpenFileNameW")));
     return show ? show(record) : FALSE;
 }
 
+// The dialog works in UTF-16, so that a name outside the code page comes back whole; what it
+// gives is stored as the panel stores a dropped file, and a file the bar cannot name changes
+// nothing.
 static void OnBrowse(HWND dialog)
 {
-    char filter[kTextSize];
-    char title[kTextSize];
-    LoadStringA(Instance, IDS_BROWSE_TITLE, title, kTextSize);
+    wchar_t filter[kTextSize];
+    wchar_t title[kTextSize];
+    LoadStringW(Instance, IDS_BROWSE_TITLE, title, kTextSize);
+    MultiByteToWideChar(CP_ACP, 0, FileBuffer, -1, BrowseFile, kWidePathSize);
     ZeroMemory(&BrowseRecord, sizeof BrowseRecord);
-    BrowseRecord.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    BrowseRecord.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     BrowseRecord.hwndOwner = dialog;
     BrowseRecord.lpstrFilter = LoadBrowseFilter(filter, kTextSize);
-    BrowseRecord.lpstrFile = FileBuffer;
-    BrowseRecord.nMaxFile = kRecordSize;
-    BrowseRecord.lpstrFileTitle = TitleBuffer;
-    BrowseRecord.nMaxFileTitle = kRecordSize;
+    BrowseRecord.lpstrFile = BrowseFile;
+    BrowseRecord.nMaxFile = kWidePathSize;
+    BrowseRecord.lpstrFileTitle = BrowseName;
+    BrowseRecord.nMaxFileTitle = kPathBufferSize;
     BrowseRecord.lpstrTitle = title;
     BrowseRecord.Flags = OFN_HIDEREADONLY;
-    if (ShowOpenFileDialog(&BrowseRecord) != 1)
+    char path[kPathBufferSize];
+    if (ShowOpenFileDialog(&BrowseRecord) != 1 || !AnsiPathOf(BrowseFile, path))
         return;
+    lstrcpyA(FileBuffer, path);
+    TitleOf(BrowseName, FileBuffer, TitleBuffer);
     SendDlgItemMessageA(dialog, IDC_FILE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(FileBuffer));
-    CutExtension(TitleBuffer, ActiveLeadBytes());
     SendDlgItemMessageA(dialog, IDC_TITLE, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(TitleBuffer));
 }
 

@@ -1,5 +1,7 @@
 #include "panel/launch.h"
 
+#include <cwchar>
+
 #include "panel/panel.h"
 #include "placement/barwindow.h"
 #include "store/settings.h"
@@ -30,14 +32,46 @@ INT_PTR OpenSlot(int slot)
         ShellExecuteA(BarWindow, "open", ScratchBuffer, nullptr, directory, show));
 }
 
-bool FetchDroppedPath(HDROP drop, UINT index, char *path)
+// Converts wide into text (kRecordSize bytes) only where converting back gives the same text.
+static bool ConvertExactly(const wchar_t *wide, char *text)
 {
-    const UINT fetchable = kPathBufferSize - 1; // characters, terminator included
+    wchar_t back[kPathBufferSize];
+    const bool exact =
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, kRecordSize, nullptr, nullptr) != 0 &&
+        MultiByteToWideChar(CP_ACP, 0, text, -1, back, kPathBufferSize) != 0 &&
+        std::wcscmp(back, wide) == 0;
+    if (!exact)
+        text[0] = '\0';
+    return exact;
+}
+
+bool AnsiPathOf(const wchar_t *wide, char *path)
+{
+    if (ConvertExactly(wide, path))
+        return true;
+    wchar_t shortPath[kWidePathSize];
+    const DWORD length = GetShortPathNameW(wide, shortPath, kWidePathSize);
+    return length > 0 && length < static_cast<DWORD>(kWidePathSize) &&
+           ConvertExactly(shortPath, path);
+}
+
+void TitleOf(const wchar_t *wide, const char *path, char *title)
+{
+    const wchar_t *separator = std::wcsrchr(wide, L'\\');
+    if (ConvertExactly(separator ? separator + 1 : wide, title))
+        CutExtension(title, ActiveLeadBytes());
+    else
+        DeriveTitle(path, title, ActiveLeadBytes());
+}
+
+bool FetchDroppedPath(HDROP drop, UINT index, wchar_t *wide, char *path)
+{
+    wide[0] = L'\0';
     path[0] = '\0';
-    if (DragQueryFileA(drop, index, nullptr, 0) >= fetchable)
+    if (DragQueryFileW(drop, index, nullptr, 0) >= static_cast<UINT>(kWidePathSize))
         return false;
-    DragQueryFileA(drop, index, path, fetchable);
-    return true;
+    DragQueryFileW(drop, index, wide, kWidePathSize);
+    return AnsiPathOf(wide, path);
 }
 
 void OpenSlotWithDroppedFiles(int slot, HDROP drop)
@@ -45,10 +79,11 @@ void OpenSlotWithDroppedFiles(int slot, HDROP drop)
     ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
     char directory[kPathBufferSize];
     SlotWorkingDirectory(ScratchBuffer, directory, ActiveLeadBytes());
-    const UINT count = LOWORD(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
+    const UINT count = LOWORD(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
     for (UINT i = 0; i < count; ++i) {
+        wchar_t wide[kWidePathSize];
         char path[kPathBufferSize];
-        if (!FetchDroppedPath(drop, i, path))
+        if (!FetchDroppedPath(drop, i, wide, path))
             continue;
         char argument[kQuotedPathSize];
         QuoteIfBlank(path, argument);

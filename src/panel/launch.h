@@ -7,12 +7,27 @@
 // The shell's result (above 32 is success), or 0 when the slot holds no file.
 INT_PTR OpenSlot(int slot);
 
-// Fetches dropped path number index into path (kPathBufferSize bytes; the shell fills at most
-// 255 of them). False for a path too long for that: cut short, it would name some other file.
-bool FetchDroppedPath(HDROP drop, UINT index, char *path);
+// Paths as the shell and the open-file dialog give them, in UTF-16: room for paths longer than
+// the bar stores, whose short form may still fit.
+const int kWidePathSize = 1024;
 
-// Starts the slot's program once per dropped file, each with that file as its argument; a path
-// too long to fetch whole is passed over.
+// The path the bar stores and launches for a file named in UTF-16, in path (kPathBufferSize
+// bytes): the path itself where it converts to the ANSI code page exactly and fits the 255-byte
+// buffers, else its short form where that does. False, with path empty, when neither does: a
+// best-fit conversion ("Resume.txt" for "Résumé.txt") or a path cut short names some other file.
+bool AnsiPathOf(const wchar_t *wide, char *path);
+
+// The title of a file named wide (a path, or a name alone) and stored as path (from AnsiPathOf):
+// its long name without the extension where that converts exactly, else its short name's.
+// title holds kPathBufferSize bytes.
+void TitleOf(const wchar_t *wide, const char *path, char *title);
+
+// Fetches dropped file number index: its name as the shell gives it into wide (kWidePathSize)
+// and the path to use into path (AnsiPathOf). False when there is none to use.
+bool FetchDroppedPath(HDROP drop, UINT index, wchar_t *wide, char *path);
+
+// Starts the slot's program once per dropped file, each with that file as its argument; a file
+// without a path to use is passed over.
 void OpenSlotWithDroppedFiles(int slot, HDROP drop);
 
 // The slots the start-up run and the start-up list look at: every slot of every page, from 0.

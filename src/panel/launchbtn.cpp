@@ -106,9 +106,14 @@ static LRESULT TakeDroppedFiles(int slot, HDROP drop)
     if (IsExecutableSlot(slot)) {
         OpenSlotWithDroppedFiles(slot, drop);
     } else {
+        wchar_t wide[kWidePathSize];
         char path[kPathBufferSize];
-        if (FetchDroppedPath(drop, 0, path) && RegisterDroppedPath(slot, path))
-            RequestPanelRebuild();
+        char title[kPathBufferSize];
+        if (FetchDroppedPath(drop, 0, wide, path)) {
+            TitleOf(wide, path, title);
+            if (RegisterDroppedPath(slot, path, title))
+                RequestPanelRebuild();
+        }
     }
     DragFinish(drop);
     return 0;

@@ -90,12 +90,10 @@ void WriteSlotOptions(int slot)
     WriteSlotRecord(kOptionField, slot, OptionBuffer);
 }
 
-bool RegisterDroppedPath(int slot, const char *path)
+bool RegisterDroppedPath(int slot, const char *path, const char *title)
 {
     DeleteSlotRecord(kOptionField, slot);
     const bool file = WriteSlotRecord(kFileField, slot, path);
-    char title[kPathBufferSize];
-    DeriveTitle(path, title, ActiveLeadBytes());
     const bool titled = WriteSlotRecord(kTitleField, slot, title);
     return file || titled;
 }

@@ -45,8 +45,9 @@ void CloseSlotKeys();
 void ReadSlotOptions(int slot);
 void WriteSlotOptions(int slot);
 
-// Each true when it changed File or Title.
-bool RegisterDroppedPath(int slot, const char *path);
+// Each true when it changed File or Title. A dropped file is stored with the title its caller
+// derived: the file's long name may give a title where its stored path cannot.
+bool RegisterDroppedPath(int slot, const char *path, const char *title);
 bool DeleteSlot(int slot);
 void CopySlot(int slot);
 bool CutSlot(int slot);

@@ -130,6 +130,28 @@ std::string FreshFolder(const char *name)
     return folder;
 }
 
+std::wstring Widened(const std::string &text)
+{
+    wchar_t wide[1024] = L"";
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 1024);
+    return wide;
+}
+
+std::wstring NewFile(const std::wstring &path)
+{
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    return path;
+}
+
+std::string ShortPath(const std::wstring &path)
+{
+    wchar_t wide[1024] = L"";
+    char text[2048] = "";
+    GetShortPathNameW(path.c_str(), wide, 1024);
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
 std::string LowerAscii(std::string s)
 {
     for (char &c : s)

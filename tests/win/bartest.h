@@ -41,6 +41,12 @@ std::string FreshFolder(const char *name);
 // ASCII letters lower-cased, as the bar stores the folders of these tests.
 std::string LowerAscii(std::string s);
 
+// Paths of files named outside the code page: text of the code page in UTF-16, an empty file
+// made at a path (which is returned), and the system's short form of a path in the code page.
+std::wstring Widened(const std::string &text);
+std::wstring NewFile(const std::wstring &path);
+std::string ShortPath(const std::wstring &path);
+
 // The icons and the GDI objects of one type (OBJ_BITMAP, say) of this process, counted by
 // trying every handle value: exact under Wine, which accepts handles with the upper word 0.
 int CountIcons();

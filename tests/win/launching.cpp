@@ -5,6 +5,9 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -31,6 +34,12 @@ void StoreRecord(const char *key, int slot, const std::string &text)
     StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
 }
 
+std::string StoredRecord(const char *key, int slot)
+{
+    const StoredValue v = ReadStored(key, std::to_string(slot).c_str());
+    return v.present ? std::string(v.bytes.begin(), v.bytes.end()) : "<absent>";
+}
+
 void DropPaths(HWND target, const std::vector<std::string> &paths)
 {
     size_t size = sizeof(DROPFILES) + 1;
@@ -46,6 +55,62 @@ void DropPaths(HWND target, const std::vector<std::string> &paths)
     }
     GlobalUnlock(memory);
     SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// The Linux path of a Windows path, as Wine maps it.
+static std::string UnixPath(const std::wstring &path)
+{
+    typedef char *(CDECL * UnixName)(const wchar_t *);
+    static const UnixName unixName = reinterpret_cast<UnixName>(reinterpret_cast<void *>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char *name = unixName ? unixName(path.c_str()) : nullptr;
+    const std::string text = name ? name : "";
+    HeapFree(GetProcessHeap(), 0, name);
+    return text;
+}
+
+static std::string FileUri(const std::wstring &path)
+{
+    std::string uri = "file://";
+    for (char c : UnixPath(path)) {
+        if (isalnum(static_cast<unsigned char>(c)) || strchr("/-._~", c)) {
+            uri += c;
+        } else {
+            char escaped[4];
+            snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            uri += escaped;
+        }
+    }
+    return uri;
+}
+
+bool DropFromOutside(HWND target, const std::vector<std::wstring> &paths)
+{
+    const std::string result = TestFolder() + "\\xdnddrop.result";
+    DeleteFileA(result.c_str());
+    RECT r;
+    GetWindowRect(target, &r);
+    std::string command = "xdnddrop " + UnixPath(Widened(result)) + " " +
+                          std::to_string((r.left + r.right) / 2) + " " +
+                          std::to_string((r.top + r.bottom) / 2);
+    for (const std::wstring &p : paths)
+        command += " " + FileUri(p);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    if (!CreateProcessA((TestFolder() + "\\xdnddrop").c_str(), &command[0], nullptr, nullptr,
+                        FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    // The drag is answered by this thread's window, so it is pumped while the tool runs.
+    std::string outcome;
+    PumpUntil(
+        [&] {
+            std::ifstream file(result);
+            return std::getline(file, outcome) && !outcome.empty();
+        },
+        10000);
+    Pump(50); // the WM_DROPFILES posted before the tool heard that the drop was taken
+    return outcome == "0";
 }
 
 static std::vector<Launch> ReadLog()

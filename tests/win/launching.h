@@ -13,11 +13,18 @@ struct Launch {
 
 #include <windows.h>
 
-// A slot record stored as text, terminator included.
+// A slot record stored as text, terminator included; and read back as stored, "<absent>" when
+// it is not there.
 void StoreRecord(const char *key, int slot, const std::string &text);
+std::string StoredRecord(const char *key, int slot);
 
 // A drop of these paths on a window, as the shell delivers it.
 void DropPaths(HWND target, const std::vector<std::string> &paths);
+
+// A drop from outside the process, as a file manager of the X display makes it: the Linux-side
+// tool xdnddrop drags these files onto the middle of target by the XDND protocol, and Wine turns
+// the drag into WM_DROPFILES. True once the target has taken the drop.
+bool DropFromOutside(HWND target, const std::vector<std::wstring> &paths);
 
 // A fresh copy of the recorder in a folder of the test tree (its name may hold blanks), with
 // an empty log; returns the recorder's path.

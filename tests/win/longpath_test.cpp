@@ -37,7 +37,7 @@ std::string FolderOfLength(const std::string &base, const std::string &piece, si
         if (room - name.size() == 1) // no room would be left for one more name
             name += 'f';
         path += "\\" + name;
-        CreateDirectoryA(path.c_str(), nullptr);
+        CreateDirectoryW(Widened(path).c_str(), nullptr); // also beyond 248 bytes
     }
     return path;
 }
@@ -165,6 +165,45 @@ TEST_F(LongPaths, ADroppedPathTooLongToFetchWholeIsPassedOver)
     EXPECT_NE(launches[0].commandLine.find(fits), std::string::npos);
     Pump(500);
     EXPECT_EQ(Launches(1).size(), 1u) << "the path cut short was passed on";
+}
+
+// Files named outside the code page, or by paths too long for the bar's buffers, dropped from
+// outside the process as a file manager drops them: each is stored and handed on by a path that
+// names it, its short form where need be, or passed over.
+TEST_F(LongPaths, ForeignNamesAreStoredAndHandedOnByPathsThatNameThem)
+{
+    const std::string folder = FreshFolder("Foreign");
+    const std::string japanese = folder + "\\\x93\xFA\x96\x7B\x8C\xEA.txt"; // 日本語.txt
+    const std::wstring resume = NewFile(Widened(folder) + L"\\R\u00E9sum\u00E9.txt");
+    const std::wstring long300 =
+        NewFile(Widened(FolderOfLength("Foreign long", "d", 284) + "\\a long name.txt"));
+    std::wstring deep = Widened(folder); // short names, yet too long
+    for (int i = 0; i < 28; ++i)
+        CreateDirectoryW((deep += L"\\dddddddd").c_str(), nullptr);
+    const std::wstring firsts[] = {resume, NewFile(Widened(japanese)), long300,
+                                   NewFile(deep + L"\\R\u00E9sum\u00E9.txt")};
+    ASSERT_EQ(long300.size(), 300u);
+    const std::string recorder = PrepareRecorder("Recorder Foreign");
+    StoreRecord(kFileKey, 4, recorder);
+    StartBar();
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(DropFromOutside(ButtonTable[i], {firsts[i]}));
+    const std::string files[] = {ShortPath(Widened(folder)) + "\\R_SU~XRO.TXT", japanese,
+                                 ShortPath(long300)};
+    const std::string titles[] = {"R_SU~XRO", "\x93\xFA\x96\x7B\x8C\xEA", "a long name"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(StoredRecord(kFileKey, i), files[i] + '\0');
+        EXPECT_EQ(StoredRecord(kTitleKey, i), titles[i] + '\0');
+    }
+    EXPECT_EQ(StoredRecord(kFileKey, 3), "<absent>");
+
+    ASSERT_TRUE(DropFromOutside(ButtonTable[4], {resume, firsts[3], firsts[1], long300}));
+    const std::vector<Launch> launches = Launches(3);
+    ASSERT_EQ(launches.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(launches[i].commandLine, "\"" + recorder + "\" " + files[i]);
+    Pump(500);
+    EXPECT_EQ(Launches(4, 0).size(), 3u) << "a file without a path to use was handed on";
 }
 
 } // namespace

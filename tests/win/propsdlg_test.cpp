@@ -197,4 +197,15 @@ TEST_F(Browsing, AChosenFileGivesTheCommandLineAndTheTitle)
     EXPECT_EQ(LowerAscii(edits), LowerAscii(chosen) + "|archive.tar");
 }
 
+TEST_F(Browsing, ANameOutsideTheCodePageGivesItsShortForm)
+{
+    const std::string folder = FreshFolder("Browse");
+    const std::wstring chosen = NewFile(Widened(folder) + L"\\R\u00E9sum\u00E9.txt");
+    const std::string edits = Browse(1, [&](HWND browse) {
+        SetDlgItemTextW(browse, 0x47c, chosen.c_str());
+        PostMessageA(browse, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(edits, ShortPath(Widened(folder)) + "\\R_SU~XRO.TXT|R_SU~XRO");
+}
+
 } // namespace

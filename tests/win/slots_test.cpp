@@ -73,11 +73,11 @@ TEST_F(SlotRecords, ADropReplacesFileTitleAndOptions)
 {
     Store(kFileKey, "3", "c:\\old.doc");
     Store(kOptionKey, "3", "10000000000000000002");
-    EXPECT_TRUE(RegisterDroppedPath(3, "C:\\Data.old\\notes"));
+    EXPECT_TRUE(RegisterDroppedPath(3, "C:\\Data.old\\notes", "notes"));
     EXPECT_EQ(Record(kFileKey, "3"), std::string("C:\\Data.old\\notes") + '\0');
     EXPECT_EQ(Record(kTitleKey, "3"), std::string("notes") + '\0');
     EXPECT_FALSE(ReadStored(kOptionKey, "3").present);
-    RegisterDroppedPath(3, "D:\\");
+    RegisterDroppedPath(3, "D:\\", "");
     EXPECT_EQ(Record(kTitleKey, "3"), std::string(1, '\0'));
 }
 
