@@ -11,21 +11,6 @@
 namespace
 {
 
-// Puts the cursor at (x, y). The window system's reports of earlier moves may still arrive and
-// put it back (seen under Wine right after the cursor first entered the bar), so the move is
-// repeated until it holds.
-void MoveCursor(int x, int y)
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        SetCursorPos(x, y);
-        Pump(30);
-        POINT c;
-        GetCursorPos(&c);
-        if (c.x == x && c.y == y)
-            return;
-    }
-}
-
 class Dragging : public BarTest
 {
   protected:
@@ -174,30 +159,7 @@ TEST_F(Dragging, AnOffScreenPartlyVisibleBarIsUsedAsStored)
     EXPECT_EQ(r.top, 700);
 }
 
-class AutoHide : public BarTest
-{
-  protected:
-    void StartHiding(int edge = 2)
-    {
-        StoreDword("HideMode", 1);
-        StoreDword("HideTime", 600000); // the ticks of this test are its own
-        StoreDword("AppBarMode", DWORD(edge));
-        MoveCursor(500, 400);
-        StartBar();
-    }
-    static void Tick() { SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0); }
-    static LRESULT Touch()
-    {
-        return SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
-                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    }
-    // Withdrawn to its strip on the screen edge.
-    static bool Hidden()
-    {
-        const RECT r = WindowRect(BarWindow);
-        return r.right - r.left == 2 || r.bottom - r.top == 2;
-    }
-};
+using AutoHide = BarTest;
 
 TEST_F(AutoHide, TheFirstTickHidesAtOnceAndLaterTheSecond)
 {
