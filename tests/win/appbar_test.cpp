@@ -102,14 +102,14 @@ TEST_F(Docking, SwitchingAutoHideOnAndOffReRegisters)
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
 }
 
-TEST_F(Docking, ThePositionChangedNoticeRepositionsAndOthersDoNothing)
+TEST_F(Docking, ThePositionChangedNoticeRepositionsAndUnknownCodesDoNothing)
 {
     StartBar();
-    for (WPARAM code : {WPARAM(ABN_STATECHANGE), WPARAM(ABN_FULLSCREENAPP),
-                        WPARAM(ABN_WINDOWARRANGE), WPARAM(77)}) {
+    for (WPARAM code : {WPARAM(ABN_WINDOWARRANGE), WPARAM(77)}) {
         Calls.clear();
-        EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, code, 0), 0);
-        EXPECT_TRUE(Messages().empty()) << code;
+        EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, code, TRUE), 0);
+        EXPECT_TRUE(Calls.empty()) << code;
+        EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
     }
     MoveWindow(BarWindow, 500, 100, 29, 300, TRUE);
     Calls.clear();
@@ -169,5 +169,211 @@ TEST_F(Docking, AFloatingBarHasTheSmallMarginAndAsksNothing)
     EXPECT_EQ(QueryTaskbarMargin(), 4);
     EXPECT_TRUE(Calls.empty());
 }
+
+// The shell reports full-screen programs to the bars it knows; the bar is shown one that covers
+// the desktop.
+using FullScreen = BarTest;
+
+bool Topmost()
+{
+    return (GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+TEST_F(FullScreen, ATopmostBarStepsBehindTheProgramWhileItLasts)
+{
+    StoreDword("TopMode", 1);
+    StartBar();
+    ASSERT_TRUE(Topmost());
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    Calls.clear();
+    EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_FULLSCREENAPP, TRUE), 0);
+    EXPECT_FALSE(Topmost());
+    EXPECT_EQ(GetWindow(BarWindow, GW_HWNDNEXT), nullptr); // at the bottom of the z-order
+    EXPECT_EQ(GetActiveWindow(), program);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
+    EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_FULLSCREENAPP, FALSE), 0);
+    EXPECT_TRUE(Topmost());
+    EXPECT_EQ(GetActiveWindow(), program);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
+    EXPECT_EQ(TopMode, 1);
+    EXPECT_TRUE(Messages().empty());
+    DestroyWindow(program);
+}
+
+TEST_F(FullScreen, ABarOutsideTheTopmostBandStaysWhereItIs)
+{
+    StoreDword("TopMode", 0);
+    StartBar();
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    const HWND below = GetWindow(BarWindow, GW_HWNDNEXT);
+    SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_FULLSCREENAPP, TRUE);
+    EXPECT_EQ(GetWindow(BarWindow, GW_HWNDNEXT), below);
+    SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_FULLSCREENAPP, FALSE);
+    EXPECT_EQ(GetWindow(BarWindow, GW_HWNDNEXT), below);
+    EXPECT_FALSE(Topmost());
+    EXPECT_EQ(GetActiveWindow(), program);
+    DestroyWindow(program);
+}
+
+TEST_F(FullScreen, AHiddenBarDoesNotComeOutOverIt)
+{
+    StartHiding();
+    Tick();
+    ASSERT_TRUE(Hidden());
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    ASSERT_EQ(GetForegroundWindow(), program);
+    EXPECT_EQ(Touch(), 0);
+    EXPECT_TRUE(Hidden());
+    MoveWindow(program, 100, 100, 600, 400, TRUE); // back in a window
+    Touch();
+    EXPECT_FALSE(Hidden());
+    DestroyWindow(program);
+}
+
+// Explorer restarting: the registrations it held are dropped from outside the bar, as its end
+// drops them, and the message its new start broadcasts goes to every top-level window.
+class ShellRestart : public BarTest
+{
+  protected:
+    static void DropRegistration()
+    {
+        APPBARDATA dropped = {};
+        dropped.cbSize = sizeof dropped;
+        dropped.hWnd = BarWindow;
+        SHAppBarMessage(ABM_REMOVE, &dropped);
+        Pump(50);
+    }
+    static void BroadcastRestart()
+    {
+        Calls.clear();
+        PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+        Pump(200);
+    }
+    static void RestartShell()
+    {
+        DropRegistration();
+        BroadcastRestart();
+    }
+};
+
+// The right side of the strip the shell offers a bar that registers now on the right edge. The
+// shell makes way only for bars registered before the asking one.
+LONG OfferedRightToANewBar()
+{
+    const HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+    APPBARDATA query = {};
+    query.cbSize = sizeof query;
+    query.hWnd = other;
+    query.uCallbackMessage = WM_APP;
+    EXPECT_EQ(SHAppBarMessage(ABM_NEW, &query), 1u);
+    query.uEdge = ABE_RIGHT;
+    SetRect(&query.rc, 0, 0, 1024, 768);
+    SHAppBarMessage(ABM_QUERYPOS, &query);
+    SHAppBarMessage(ABM_REMOVE, &query);
+    DestroyWindow(other);
+    return query.rc.right;
+}
+
+TEST_F(ShellRestart, ADockedBarRegistersAgainAndKeepsItsStrip)
+{
+    StartBar();
+    ASSERT_EQ(OfferedRightToANewBar(), 995);
+    DropRegistration();
+    ASSERT_EQ(OfferedRightToANewBar(), 1024);
+    BroadcastRestart();
+    EXPECT_EQ(Messages(), kRegister);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
+    EXPECT_EQ(OfferedRightToANewBar(), 995);
+}
+
+TEST_F(ShellRestart, AnAutoHidingBarReadsTheTaskbarAgainAndStaysHidden)
+{
+    StartHiding(3);
+    Tick();
+    RestartShell();
+    EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 766, 1024, 768}))
+        << Describe(WindowRect(BarWindow));
+    Touch();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(3))) << Describe(WindowRect(BarWindow));
+}
+
+TEST_F(ShellRestart, AFloatingBarDoesNothing)
+{
+    StoreDword("FloatMode", 1);
+    StartBar();
+    const RECT floating = WindowRect(BarWindow);
+    RestartShell();
+    EXPECT_TRUE(Calls.empty());
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), floating));
+}
+
+// What Windows asks of a registered bar, and the taskbar's change of state.
+using AppBarDuties = BarTest;
+
+std::vector<ShellCall> CallsOf(DWORD message)
+{
+    std::vector<ShellCall> found;
+    for (const ShellCall &call : BarTest::Calls)
+        if (call.message == message)
+            found.push_back(call);
+    return found;
+}
+
+// Another program is active; then the user activates the bar.
+void ActivateAfterAnotherWindow()
+{
+    const HWND other = OpenOtherWindow(RECT{100, 100, 300, 300});
+    BarTest::Calls.clear();
+    SetForegroundWindow(BarWindow);
+    Pump(50);
+    DestroyWindow(other);
+}
+
+TEST_F(AppBarDuties, ARegisteredBarReportsItsActivationAndItsMoves)
+{
+    StartBar();
+    ActivateAfterAnotherWindow();
+    ASSERT_EQ(CallsOf(ABM_ACTIVATE).size(), 1u);
+    EXPECT_EQ(CallsOf(ABM_ACTIVATE)[0].data.hWnd, BarWindow);
+    EXPECT_EQ(CallsOf(ABM_ACTIVATE)[0].data.cbSize, 36u);
+    Calls.clear();
+    MoveWindow(BarWindow, 500, 100, 29, 300, TRUE);
+    ASSERT_EQ(CallsOf(ABM_WINDOWPOSCHANGED).size(), 1u);
+    EXPECT_EQ(CallsOf(ABM_WINDOWPOSCHANGED)[0].data.hWnd, BarWindow);
+}
+
+TEST_F(AppBarDuties, ABarTheShellDoesNotKnowReportsNothing)
+{
+    StartHiding(); // never registered
+    ActivateAfterAnotherWindow();
+    MoveWindow(BarWindow, 500, 100, 29, 300, TRUE);
+    EXPECT_TRUE(CallsOf(ABM_ACTIVATE).empty());
+    EXPECT_TRUE(CallsOf(ABM_WINDOWPOSCHANGED).empty());
+    QuitBar();
+    StoreDword("HideMode", 0);
+    StartBar();
+    MoveCursor(1010, 300);
+    SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
+    MoveCursor(500, 400);
+    SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0); // floats: the registration is removed
+    ASSERT_EQ(FloatMode, 1);
+    ActivateAfterAnotherWindow();
+    MoveWindow(BarWindow, 300, 200, 34, 300, TRUE);
+    EXPECT_TRUE(CallsOf(ABM_ACTIVATE).empty());
+    EXPECT_TRUE(CallsOf(ABM_WINDOWPOSCHANGED).empty());
+}
+
+TEST_F(AppBarDuties, TheStateChangeNoticeReadsTheTaskbarAndLaysTheBarOutAgain)
+{
+    StartBar();
+    Calls.clear();
+    EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_STATECHANGE, 0), 0);
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].message, DWORD(ABM_GETSTATE));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
+}
+
 
 } // namespace

@@ -53,7 +53,8 @@ std::vector<ShellCall> BarTest::Placement() const
 {
     std::vector<ShellCall> calls;
     for (const ShellCall &call : Calls)
-        if (call.message != ABM_GETSTATE)
+        if (call.message != ABM_GETSTATE && call.message != ABM_ACTIVATE &&
+            call.message != ABM_WINDOWPOSCHANGED)
             calls.push_back(call);
     return calls;
 }

@@ -31,7 +31,7 @@ class BarTest : public testing::Test
     void QuitBar();
 
     // The requests that register, position and remove the bar; the taskbar state queries of
-    // every panel rebuild left out.
+    // every panel rebuild, and the bar's reports of its activation and moves, left out.
     std::vector<ShellCall> Placement() const;
     std::vector<DWORD> Messages() const;
 

@@ -141,22 +141,105 @@ TEST_F(Dragging, HostileStoredGeometryStillGivesAReachableBar)
     StoreDword("Width", DWORD(-5));
     StoreDword("Height", 0x7FFFFFFF);
     StartBar();
-    const RECT r = WindowRect(BarWindow);
-    EXPECT_EQ(r.left, 20) << Describe(r);
-    EXPECT_EQ(r.top, 20) << Describe(r);
-    EXPECT_EQ(r.right - r.left, 34) << Describe(r);
-    EXPECT_EQ(r.bottom - r.top, 300) << Describe(r);
+    // The default shape, on the nearest corner of the work area.
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{990, 0, 1024, 300}))
+        << Describe(WindowRect(BarWindow));
 }
 
-TEST_F(Dragging, AnOffScreenPartlyVisibleBarIsUsedAsStored)
+// The work area of the test desktop is 1024 x 748: the taskbar takes the bottom 20 pixels.
+TEST_F(Dragging, AStoredBarPartlyOffTheWorkAreaStartsOnItWithItsSize)
 {
     StoreDword("FloatMode", 1);
     StoreDword("X", DWORD(-20));
     StoreDword("Y", 700);
     StartBar();
-    const RECT r = WindowRect(BarWindow);
-    EXPECT_EQ(r.left, -20);
-    EXPECT_EQ(r.top, 700);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 448, 34, 748}))
+        << Describe(WindowRect(BarWindow));
+    QuitBar();
+    StoreDword("AppBarMode", 3);
+    StoreDword("X", 900);
+    StoreDword("Y", 600);
+    StoreDword("Width", 400);
+    StoreDword("Height", 51);
+    StartBar();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{624, 600, 1024, 651}))
+        << Describe(WindowRect(BarWindow));
+}
+
+// Real changes of the virtual desktop's display mode; every top-level window hears of them as
+// on Windows. The mode is put back after each test, whatever its outcome.
+class DisplayChange : public BarTest
+{
+  protected:
+    void TearDown() override
+    {
+        ChangeDisplaySettingsExW(nullptr, nullptr, nullptr, 0, nullptr);
+        // The shell's taskbar follows a moment later; the next test expects it in its place.
+        EXPECT_TRUE(PumpUntil(
+            [] {
+                return GetSystemMetrics(SM_CXSCREEN) == 1024 &&
+                       SameRect(WindowRect(FindWindowA("Shell_TrayWnd", nullptr)),
+                                RECT{0, 748, 1024, 768});
+            },
+            5000));
+        BarTest::TearDown();
+    }
+    static void SetMode(int width, int height)
+    {
+        DEVMODEW mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = DWORD(width);
+        mode.dmPelsHeight = DWORD(height);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        ASSERT_EQ(ChangeDisplaySettingsExW(nullptr, &mode, nullptr, CDS_FULLSCREEN, nullptr),
+                  DISP_CHANGE_SUCCESSFUL);
+        ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), width);
+        Pump(100);
+    }
+};
+
+TEST_F(DisplayChange, ADockedBarTakesItsEdgeOfTheNewScreen)
+{
+    StartBar();
+    Calls.clear();
+    SetMode(800, 600);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{771, 0, 800, 600}))
+        << Describe(WindowRect(BarWindow));
+    EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS}));
+    SetMode(1024, 768);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
+}
+
+TEST_F(DisplayChange, AHiddenBarStaysHiddenInItsNewStrip)
+{
+    StartHiding(3);
+    Tick();
+    ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 766, 1024, 768}));
+    SetMode(800, 600);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 598, 800, 600}))
+        << Describe(WindowRect(BarWindow));
+    Touch();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 571, 800, 600}))
+        << Describe(WindowRect(BarWindow));
+}
+
+TEST_F(DisplayChange, AFloatingBarComesOntoTheSmallerScreenWithItsSize)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("AppBarMode", 3);
+    StoreDword("X", 600);
+    StoreDword("Y", 300);
+    StoreDword("Width", 400);
+    StoreDword("Height", 51);
+    StartBar();
+    ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{600, 300, 1000, 351}));
+    SetMode(800, 600);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{400, 300, 800, 351}))
+        << Describe(WindowRect(BarWindow));
+    SetMode(1024, 768); // wholly on the larger screen: it stays
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{400, 300, 800, 351}))
+        << Describe(WindowRect(BarWindow));
+    EXPECT_TRUE(Messages().empty());
 }
 
 using AutoHide = BarTest;
