@@ -65,33 +65,24 @@ void CheckAwayTicks(FuzzedDataProvider &in)
     }
 }
 
-// A stored floating rectangle, any int at all, comes onto any work area the window system may
-// report: inside it with its size kept where it fits, else starting on it; the work area itself
-// never reaches beyond its monitor.
+// A stored floating rectangle, any int at all, comes onto any work area a monitor may have:
+// inside it with its size kept where it fits, else starting on it.
 void CheckFitting(FuzzedDataProvider &in)
 {
-    const int monitorLeft = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
-    const int monitorTop = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
-    const Rect monitor = {monitorLeft, monitorTop,
-                          monitorLeft + in.ConsumeIntegralInRange<int>(0, 0xFFFF),
-                          monitorTop + in.ConsumeIntegralInRange<int>(0, 0xFFFF)};
-    const Rect taskbar = {in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
-                          in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>()};
-    const Rect work = WorkAreaBeside(monitor, taskbar);
-    Require(work.left >= monitor.left && work.top >= monitor.top && work.right <= monitor.right &&
-                work.bottom <= monitor.bottom && work.left <= work.right &&
-                work.top <= work.bottom,
-            "the work area lies on its monitor");
+    const int left = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
+    const int top = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
+    const Rect work = {left, top, left + in.ConsumeIntegralInRange<int>(0, 0xFFFF),
+                       top + in.ConsumeIntegralInRange<int>(0, 0xFFFF)};
     const Size size = {in.ConsumeIntegralInRange<int>(0, INT_MAX),
                        in.ConsumeIntegralInRange<int>(0, INT_MAX)};
     const Rect r = MoveInside(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), size, work);
     const bool across = size.width <= work.right - work.left
-                            ? r.left >= work.left && r.right <= work.right &&
-                                  Span(r.left, r.right) == size.width
+                            ? r.left >= work.left && r.right == r.left + size.width &&
+                                  r.right <= work.right
                             : r.left == work.left;
     const bool down = size.height <= work.bottom - work.top
-                          ? r.top >= work.top && r.bottom <= work.bottom &&
-                                Span(r.top, r.bottom) == size.height
+                          ? r.top >= work.top && r.bottom == r.top + size.height &&
+                                r.bottom <= work.bottom
                           : r.top == work.top;
     Require(across && down, "a bar comes onto the work area, its size kept where it fits");
 }
