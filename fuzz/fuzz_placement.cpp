@@ -65,6 +65,28 @@ void CheckAwayTicks(FuzzedDataProvider &in)
     }
 }
 
+// A stored floating rectangle, any int at all, comes onto any work area a monitor may have:
+// inside it with its size kept where it fits, else starting on it.
+void CheckFitting(FuzzedDataProvider &in)
+{
+    const int left = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
+    const int top = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
+    const Rect work = {left, top, left + in.ConsumeIntegralInRange<int>(0, 0xFFFF),
+                       top + in.ConsumeIntegralInRange<int>(0, 0xFFFF)};
+    const Size size = {in.ConsumeIntegralInRange<int>(0, INT_MAX),
+                       in.ConsumeIntegralInRange<int>(0, INT_MAX)};
+    const Rect r = MoveInside(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), size, work);
+    const bool across = size.width <= work.right - work.left
+                            ? r.left >= work.left && r.right == r.left + size.width &&
+                                  r.right <= work.right
+                            : r.left == work.left;
+    const bool down = size.height <= work.bottom - work.top
+                          ? r.top >= work.top && r.bottom == r.top + size.height &&
+                                r.bottom <= work.bottom
+                          : r.top == work.top;
+    Require(across && down, "a bar comes onto the work area, its size kept where it fits");
+}
+
 // Every button of a page lies inside the panel, along the bar.
 void CheckButtonsFit(int edge, int count, const Box &panel)
 {
@@ -106,5 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CheckPages(in);
     CheckAwayTicks(in);
     CheckPanel(in);
+    CheckFitting(in);
     return 0;
 }

@@ -10,6 +10,8 @@ static_assert(sizeof(APPBARDATA) == 36, "the shell expects the 32-bit app-bar re
 
 static APPBARDATA AppBar;
 static int TaskbarHeight;
+// From ABM_NEW to ABM_REMOVE: the shell knows the bar.
+static bool Registered;
 static AppBarObserver Observer;
 
 void ObserveAppBarMessages(AppBarObserver observer)
@@ -42,6 +44,7 @@ void RegisterAppBar(int hideMode)
     AppBar.uCallbackMessage = UM_APPBAR_NOTIFY;
     if (hideMode == 0) {
         SendToShell(ABM_NEW, &AppBar);
+        Registered = true;
     } else {
         SendToShell(ABM_GETTASKBARPOS, &AppBar);
         TaskbarHeight = AppBar.rc.bottom - AppBar.rc.top;
@@ -51,8 +54,30 @@ void RegisterAppBar(int hideMode)
 
 void RemoveAppBar(int hideMode)
 {
-    if (hideMode == 0)
+    if (hideMode == 0) {
         SendToShell(ABM_REMOVE, &AppBar);
+        Registered = false;
+    }
+}
+
+void ReportToShell(DWORD message)
+{
+    if (Registered)
+        SendToShell(message, &AppBar);
+}
+
+void RejoinShell()
+{
+    if (FloatMode != 0)
+        return;
+    RegisterAppBar(HideMode);
+    KeepHiddenBarHidden();
+}
+
+void DockOnNewScreen()
+{
+    PositionAppBar(AppBarMode);
+    KeepHiddenBarHidden();
 }
 
 // The shell does not manage a floating bar; a notification that still reaches it turns it.
@@ -96,9 +121,10 @@ void EnterDockedStyle()
     SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
 }
 
+// Taking the band again when a full-screen program ends must leave the focus where it is.
 void ApplyTopMode()
 {
-    SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void SwitchHideMode(int previousHideMode)
@@ -113,13 +139,32 @@ int QueryTaskbarMargin()
         return TaskbarMargin(true, false);
     APPBARDATA taskbar = {};
     taskbar.cbSize = sizeof taskbar;
-    taskbar.hWnd = FindWindowA("Shell_TrayWnd", nullptr);
+    taskbar.hWnd = TaskbarWindow();
     const UINT_PTR state = SendToShell(ABM_GETSTATE, &taskbar);
     return TaskbarMargin(false, (state & ABS_AUTOHIDE) != 0);
 }
 
-void HandleAppBarNotify(WPARAM code)
+HWND TaskbarWindow()
+{
+    return FindWindowA("Shell_TrayWnd", nullptr);
+}
+
+// Only a topmost bar stands over a full-screen program: it goes behind it, neither moving nor
+// taking the focus from it, and takes its band again when the program has left full screen.
+static void FollowFullScreenProgram(bool opened)
+{
+    if (TopMode != 1)
+        return;
+    if (opened)
+        SetWindowPos(BarWindow, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    else
+        ApplyTopMode();
+}
+
+void HandleAppBarNotify(WPARAM code, LPARAM lParam)
 {
     if (code == ABN_POSCHANGED)
         PositionAppBar(AppBarMode);
+    else if (code == ABN_FULLSCREENAPP)
+        FollowFullScreenProgram(lParam != 0);
 }

@@ -16,8 +16,22 @@ void SwitchHideMode(int previousHideMode);
 int QueryTaskbarMargin();
 
 // The shell's notification (UM_APPBAR_NOTIFY): the bar takes its place again when the layout of
-// the screen edges changed.
-void HandleAppBarNotify(WPARAM code);
+// the screen edges changed, and a topmost bar steps behind a full-screen program while it lasts.
+void HandleAppBarNotify(WPARAM code, LPARAM lParam);
+
+// The shell started again and has forgotten every bar: a docked bar registers anew and takes its
+// place as at docking; an auto-hiding one reads the taskbar again. A floating bar does nothing.
+void RejoinShell();
+
+// The screen changed size: a docked bar takes its place on its edge of the new screen.
+void DockOnNewScreen();
+
+// Windows asks a registered bar to pass on its activation (ABM_ACTIVATE) and every change of its
+// window's position (ABM_WINDOWPOSCHANGED), by which the shell keeps the bars' order right.
+void ReportToShell(DWORD message);
+
+// The shell's taskbar window; null where there is none.
+HWND TaskbarWindow();
 
 // The z-band the topmost setting asks for: HWND_TOPMOST for 1, else HWND_NOTOPMOST.
 HWND TopBand();

@@ -27,6 +27,12 @@ void RecordAutoHideRects(int edge)
     HiddenRect = ToRECT(EdgeStrip(ToRect(ShownRect), edge, kHiddenStripWidth));
 }
 
+void KeepHiddenBarHidden()
+{
+    if (HideMode == 1 && HiddenFlag == 1)
+        MoveBarTo(HiddenRect);
+}
+
 void StartAutoHideTimer()
 {
     SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);
@@ -53,11 +59,31 @@ void AutoHideTick()
     HiddenFlag = 1;
 }
 
+// The desktop covers the screen too (the system's window, the shell's, and the shell's worker
+// windows that show it), and so may a maximised window where the taskbar hides; none of them is
+// a full-screen program.
+static bool FullScreenProgramInFront()
+{
+    const HWND front = GetForegroundWindow();
+    char className[16];
+    if (!front || front == GetDesktopWindow() || front == GetShellWindow() || IsZoomed(front) ||
+        (GetClassNameA(front, className, sizeof className) && !lstrcmpA(className, "WorkerW")))
+        return false;
+    RECT window;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    return GetWindowRect(front, &window) &&
+           GetMonitorInfoA(MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST), &monitor) &&
+           CoversWhole(ToRect(window), ToRect(monitor.rcMonitor));
+}
+
 void RevealBar()
 {
     if (FloatMode != 0 || HideMode != 1)
         return;
     if (HiddenFlag == 1) {
+        if (FullScreenProgramInFront())
+            return;
         SetActiveWindow(BarWindow);
         SetFocus(BarWindow);
         MoveBarTo(ShownRect);

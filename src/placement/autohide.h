@@ -9,6 +9,9 @@ void ResetAutoHide();
 // shows, and the strip of it on the screen edge is where it hides.
 void RecordAutoHideRects(int edge);
 
+// A hidden bar positioned anew (the screen or the shell changed) goes on hiding, in its new strip.
+void KeepHiddenBarHidden();
+
 // The bar window's auto-hide timer, ticking every HideTime milliseconds while the bar lives.
 // Starting it again restarts it with the period now set.
 void StartAutoHideTimer();
@@ -17,5 +20,6 @@ void StopAutoHideTimer();
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.
 void AutoHideTick();
 
-// The window system asks the bar for a cursor: bring a hidden bar back.
+// The window system asks the bar for a cursor: bring a hidden bar back, unless a full-screen
+// program is in front; the shell does not tell a bar that it never registered about those.
 void RevealBar();

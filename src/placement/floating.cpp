@@ -16,6 +16,7 @@ void RememberFloatingStyle()
     FloatingStyle = GetWindowLongA(BarWindow, GWL_STYLE);
 }
 
+// Drags snap to the work area the system keeps, which leaves out every registered bar.
 static RECT WorkArea()
 {
     RECT work = {};
@@ -30,26 +31,48 @@ static POINT CursorPosition()
     return c;
 }
 
-// A stored position that lies wholly off every monitor (one that was unplugged, say) would
-// leave the bar out of reach; it floats at the default position instead.
-static bool ReachableOnScreen(int x, int y, const Size &size)
+// The work area of the monitor nearest to r, from the monitor as the window system reports it
+// now and the shell's taskbar: the system's own work area can lag behind a change of display
+// mode (Wine keeps each process's first one, and one computed from the taskbar's old place).
+static Rect WorkAreaNear(const RECT &r)
 {
-    const RECT r = ToRECT(RectAt(x, y, size.width, size.height));
-    return MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT taskbar = {};
+    GetWindowRect(TaskbarWindow(), &taskbar);
+    return WorkAreaBeside(ToRect(monitor.rcMonitor), ToRect(taskbar));
 }
 
+// A floating bar lies wholly on the work area of its screen: one stored on a screen since
+// unplugged or made smaller comes onto the nearest one, its size kept.
+static RECT OnWorkArea(int left, int top, const Size &size)
+{
+    const RECT r = ToRECT(RectAt(left, top, size.width, size.height));
+    return ToRECT(MoveInside(left, top, size, WorkAreaNear(r)));
+}
+
+// Fitted in the shape the bar takes as it floats, which its first move gives it.
 void RestoreFloatGeometry()
 {
-    int x = ReadSetting(kX);
-    int y = ReadSetting(kY);
     const int width = ReadSetting(kWidth);
     const int height = ReadSetting(kHeight);
-    const Size size = FloatingSize(width > 0 ? width : 0, height > 0 ? height : 0, AppBarMode);
-    if (!ReachableOnScreen(x, y, size)) {
-        x = kX.fallback;
-        y = kY.fallback;
+    const Size stored = FloatingSize(width > 0 ? width : 0, height > 0 ? height : 0, AppBarMode);
+    const FloatingShape shape = NormalizeShape(stored.width, stored.height, AppBarMode);
+    MoveBarTo(OnWorkArea(ReadSetting(kX), ReadSetting(kY), Size{shape.width, shape.height}));
+}
+
+void FollowDisplayChange()
+{
+    if (FloatMode == 0) {
+        DockOnNewScreen();
+        return;
     }
-    MoveWindow(BarWindow, x, y, size.width, size.height, TRUE);
+    RECT r;
+    GetWindowRect(BarWindow, &r);
+    const RECT fitted = OnWorkArea(r.left, r.top, Size{r.right - r.left, r.bottom - r.top});
+    if (!EqualRect(&fitted, &r))
+        MoveBarTo(fitted);
 }
 
 static void SaveFloatRect(const RECT &r)

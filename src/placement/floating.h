@@ -7,8 +7,12 @@
 // Takes the bar window's style as created, before docking changes it: what a floating bar wears.
 void RememberFloatingStyle();
 
-// Moves the bar to its stored floating rectangle, read anew each time.
+// Moves the bar to its stored floating rectangle, read anew each time, brought onto the work area.
 void RestoreFloatGeometry();
+
+// The display mode changed: a docked bar takes its place on the new screen, a floating bar that
+// is no longer wholly on the work area comes onto it.
+void FollowDisplayChange();
 
 // The bar window's move or size loop: its start, each move (the proposed rectangle is
 // rewritten) and its end, which docks the bar or lets it float.

@@ -82,3 +82,44 @@ bool IsEmptyRect(const Rect &r)
 {
     return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
 }
+
+bool CoversWhole(const Rect &window, const Rect &monitor)
+{
+    return window.left <= monitor.left && window.top <= monitor.top &&
+           window.right >= monitor.right && window.bottom >= monitor.bottom;
+}
+
+// Along one axis of the monitor, [from, to): a taskbar at either end leaves out what it covers;
+// one that does not reach into the span from one of its ends leaves out nothing.
+static void LeaveOutEnd(int *from, int *to, int barFrom, int barTo)
+{
+    if (barTo >= *to && barFrom > *from && barFrom < *to)
+        *to = barFrom;
+    else if (barFrom <= *from && barTo > *from && barTo < *to)
+        *from = barTo;
+}
+
+Rect WorkAreaBeside(Rect monitor, const Rect &taskbar)
+{
+    if (taskbar.left <= monitor.left && taskbar.right >= monitor.right)
+        LeaveOutEnd(&monitor.top, &monitor.bottom, taskbar.top, taskbar.bottom);
+    else if (taskbar.top <= monitor.top && taskbar.bottom >= monitor.bottom)
+        LeaveOutEnd(&monitor.left, &monitor.right, taskbar.left, taskbar.right);
+    return monitor;
+}
+
+// The start of a span of this length that lies inside [from, to], nearest to start; a span
+// longer than that starts at from.
+static int StartInside(int start, int length, int from, int to)
+{
+    const long long last = static_cast<long long>(to) - length;
+    if (start > last)
+        return last < from ? from : static_cast<int>(last);
+    return start < from ? from : start;
+}
+
+Rect MoveInside(int left, int top, const Size &size, const Rect &area)
+{
+    return RectAt(StartInside(left, size.width, area.left, area.right),
+                  StartInside(top, size.height, area.top, area.bottom), size.width, size.height);
+}

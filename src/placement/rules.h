@@ -1,5 +1,6 @@
 // The decisions of dragging, floating and auto-hide, as pure functions: which edge a point
-// means, where the outline snaps, the floating bar's shape, and whether a timer tick hides.
+// means, where the outline snaps, the floating bar's shape and its place on the screen, and
+// whether a timer tick hides.
 #pragma once
 
 #include "placement/geometry.h"
@@ -48,3 +49,17 @@ struct HideCount {
 bool CountAwayTick(HideCount *count);
 
 bool IsEmptyRect(const Rect &r);
+
+// A window covering the whole of its monitor is a full-screen program (a presentation, a video),
+// which the bar must not come out over.
+bool CoversWhole(const Rect &window, const Rect &monitor);
+
+// The monitor less the shell's taskbar, where the taskbar lies along one of its whole sides; a
+// taskbar elsewhere (still where an earlier display mode had it, or on another monitor) takes
+// nothing.
+Rect WorkAreaBeside(Rect monitor, const Rect &taskbar);
+
+// Where a rectangle of this size (no side negative) at (left, top) lies wholly inside area,
+// moved as little as possible; one larger than area keeps its left or top side on area's, where
+// its caption and grip stay within reach.
+Rect MoveInside(int left, int top, const Size &size, const Rect &area);

@@ -59,6 +59,9 @@ void ResolveProgramFolder()
         WriteString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder);
 }
 
+// The message the shell broadcasts when it starts again; registered by name, so not a constant.
+static UINT TaskbarCreated;
+
 static int ReadDockEdge()
 {
     const int edge = ReadSetting(kAppBarMode);
@@ -107,6 +110,7 @@ static LRESULT OnCreate(HWND window)
     CreateGripStrip(window);
     // The placement above laid the panel out before the strips existed.
     RebuildPanel();
+    TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }
@@ -163,10 +167,32 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
     }
 }
 
-static LRESULT OnAppBarNotify(WPARAM code)
+// A change of the taskbar's auto-hide state moves the end of a vertical panel.
+static LRESULT OnAppBarNotify(WPARAM code, LPARAM lParam)
 {
-    HandleAppBarNotify(code);
+    if (code == ABN_STATECHANGE)
+        RebuildPanel();
+    else
+        HandleAppBarNotify(code, lParam);
     return 0;
+}
+
+static LRESULT OnTaskbarCreated()
+{
+    RejoinShell();
+    return 0;
+}
+
+static LRESULT OnDisplayChange()
+{
+    FollowDisplayChange();
+    return 0;
+}
+
+static LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    ReportToShell(ABM_ACTIVATE);
+    return DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
 }
 
 static LRESULT OnTimer()
@@ -186,6 +212,8 @@ static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
     if (FloatMode != 0)
         NormalizeFloatingBar();
+    else
+        ReportToShell(ABM_WINDOWPOSCHANGED);
     return DefWindowProcA(window, WM_WINDOWPOSCHANGED, wParam, lParam);
 }
 
@@ -227,6 +255,8 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnRebuildPanel();
     case WM_ENDSESSION:
         return OnEndSession();
+    case WM_DISPLAYCHANGE:
+        return OnDisplayChange();
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
     case WM_TIMER:
@@ -235,6 +265,8 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnSetCursor();
     case WM_WINDOWPOSCHANGED:
         return OnWindowPosChanged(window, wParam, lParam);
+    case WM_ACTIVATE:
+        return OnActivate(window, wParam, lParam);
     case WM_GETMINMAXINFO:
         return OnGetMinMaxInfo(lParam);
     case WM_ENTERSIZEMOVE:
@@ -246,8 +278,10 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case UM_LATE_INIT:
         return OnLateInit();
     case UM_APPBAR_NOTIFY:
-        return OnAppBarNotify(wParam);
+        return OnAppBarNotify(wParam, lParam);
     default:
+        if (message == TaskbarCreated && TaskbarCreated != 0)
+            return OnTaskbarCreated();
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -123,4 +123,35 @@ TEST(RectAt, FarSidesAreClamped)
     EXPECT_EQ(Span(10, 40), 30);
 }
 
+TEST(CoversWhole, AWindowOverTheWholeMonitorIsFullScreen)
+{
+    const Rect monitor = {0, 0, 1024, 768};
+    EXPECT_TRUE(CoversWhole(monitor, monitor));
+    EXPECT_TRUE(CoversWhole((Rect{-8, -8, 1032, 776}), monitor));
+    EXPECT_FALSE(CoversWhole((Rect{0, 0, 1024, 748}), monitor)); // a maximised window
+}
+
+TEST(WorkAreaBeside, OnlyATaskbarAlongAWholeSideIsLeftOut)
+{
+    const Rect monitor = {0, 0, 1024, 768};
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{0, 748, 1024, 768})), (Rect{0, 0, 1024, 748}));
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{-2, -2, 1026, 30})), (Rect{0, 30, 1024, 768}));
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{0, 0, 60, 768})), (Rect{60, 0, 1024, 768}));
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{964, 0, 1024, 768})), (Rect{0, 0, 964, 768}));
+    // Where the 800 x 600 mode had it, after the change back; hidden; on another monitor.
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{0, 580, 800, 600})), monitor);
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{0, 0, 0, 0})), monitor);
+    EXPECT_EQ(WorkAreaBeside(monitor, (Rect{-1024, 748, 0, 768})), monitor);
+}
+
+TEST(MoveInside, ABarOffTheWorkAreaComesOntoItWithItsSize)
+{
+    const Rect work = {0, 0, 1024, 748};
+    EXPECT_EQ(MoveInside(900, 600, Size{400, 51}, work), (Rect{624, 600, 1024, 651}));
+    EXPECT_EQ(MoveInside(200, 120, Size{34, 400}, work), (Rect{200, 120, 234, 520}));
+    EXPECT_EQ(MoveInside(0x7FFFFFF0, -50000, Size{34, 300}, work), (Rect{990, 0, 1024, 300}));
+    // Larger than the work area: its start on it.
+    EXPECT_EQ(MoveInside(100, -300, Size{2000, INT_MAX}, work), (Rect{0, 0, 2000, INT_MAX}));
+}
+
 } // namespace

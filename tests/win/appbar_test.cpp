@@ -102,14 +102,14 @@ TEST_F(Docking, SwitchingAutoHideOnAndOffReRegisters)
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
 }
 
-TEST_F(Docking, ThePositionChangedNoticeRepositionsAndOthersDoNothing)
+TEST_F(Docking, ThePositionChangedNoticeRepositionsAndUnknownCodesDoNothing)
 {
     StartBar();
-    for (WPARAM code : {WPARAM(ABN_STATECHANGE), WPARAM(ABN_FULLSCREENAPP),
-                        WPARAM(ABN_WINDOWARRANGE), WPARAM(77)}) {
+    for (WPARAM code : {WPARAM(ABN_WINDOWARRANGE), WPARAM(77)}) {
         Calls.clear();
-        EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, code, 0), 0);
-        EXPECT_TRUE(Messages().empty()) << code;
+        EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, code, TRUE), 0);
+        EXPECT_TRUE(Calls.empty()) << code;
+        EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
     }
     MoveWindow(BarWindow, 500, 100, 29, 300, TRUE);
     Calls.clear();
@@ -168,6 +168,146 @@ TEST_F(Docking, AFloatingBarHasTheSmallMarginAndAsksNothing)
     Calls.clear();
     EXPECT_EQ(QueryTaskbarMargin(), 4);
     EXPECT_TRUE(Calls.empty());
+}
+
+// The shell reports full-screen programs only to the bars it knows; an auto-hiding bar looks at
+// the foreground window itself.
+using FullScreen = BarTest;
+
+TEST_F(FullScreen, ATopmostBarStepsBehindTheProgramWhileItLasts)
+{
+    StartBar(); // topmost by default
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    Calls.clear();
+    EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_FULLSCREENAPP, TRUE), 0);
+    EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindow(BarWindow, GW_HWNDNEXT), nullptr); // at the bottom of the z-order
+    SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_FULLSCREENAPP, FALSE);
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetActiveWindow(), program);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
+    EXPECT_TRUE(Messages().empty());
+    DestroyWindow(program);
+}
+
+TEST_F(FullScreen, AHiddenBarDoesNotComeOutOverIt)
+{
+    StartHiding();
+    Tick();
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    ASSERT_EQ(GetForegroundWindow(), program);
+    EXPECT_EQ(Touch(), 0);
+    EXPECT_TRUE(Hidden());
+    MoveWindow(program, 100, 100, 600, 400, TRUE); // back in a window
+    Touch();
+    EXPECT_FALSE(Hidden());
+    DestroyWindow(program);
+}
+
+// Explorer restarting: the registration it held is dropped from outside the bar, as its end
+// drops it, and its new start broadcasts "TaskbarCreated" to every top-level window.
+using ShellRestart = BarTest;
+
+void BroadcastRestart()
+{
+    BarTest::Calls.clear();
+    PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    Pump(200);
+}
+
+// The right side of the strip offered to a bar that registers now on the right edge; the shell
+// makes way only for bars registered before the asking one.
+LONG OfferedRightToANewBar()
+{
+    APPBARDATA query = {};
+    query.cbSize = sizeof query;
+    query.hWnd =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(SHAppBarMessage(ABM_NEW, &query), 1u);
+    query.uEdge = ABE_RIGHT;
+    SetRect(&query.rc, 0, 0, 1024, 768);
+    SHAppBarMessage(ABM_QUERYPOS, &query);
+    SHAppBarMessage(ABM_REMOVE, &query);
+    DestroyWindow(query.hWnd);
+    return query.rc.right;
+}
+
+TEST_F(ShellRestart, ADockedBarRegistersAgainAndKeepsItsStrip)
+{
+    StartBar();
+    APPBARDATA dropped = {};
+    dropped.cbSize = sizeof dropped;
+    dropped.hWnd = BarWindow;
+    SHAppBarMessage(ABM_REMOVE, &dropped);
+    ASSERT_EQ(OfferedRightToANewBar(), 1024);
+    BroadcastRestart();
+    EXPECT_EQ(Messages(), kRegister);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
+    EXPECT_EQ(OfferedRightToANewBar(), 995);
+}
+
+TEST_F(ShellRestart, AnAutoHidingBarReadsTheTaskbarAgainAFloatingOneDoesNothing)
+{
+    StartHiding(3);
+    Tick();
+    BroadcastRestart();
+    EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 766, 1024, 768}));
+    Touch();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(3))) << Describe(WindowRect(BarWindow));
+    QuitBar();
+    StoreDword("FloatMode", 1);
+    StartBar();
+    const RECT floating = WindowRect(BarWindow);
+    BroadcastRestart();
+    EXPECT_TRUE(Calls.empty());
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), floating));
+}
+
+// What Windows asks of a registered bar, and the taskbar's change of state.
+using AppBarDuties = BarTest;
+
+// The requests of this message made with the bar's record.
+size_t Reports(DWORD message)
+{
+    size_t count = 0;
+    for (const ShellCall &call : BarTest::Calls)
+        count += call.message == message && call.data.hWnd == BarWindow && call.data.cbSize == 36;
+    return count;
+}
+
+// Another program is active; then the user activates the bar.
+void ActivateAfterAnotherWindow()
+{
+    const HWND other = OpenOtherWindow(RECT{100, 100, 300, 300});
+    BarTest::Calls.clear();
+    SetForegroundWindow(BarWindow);
+    Pump(50);
+    DestroyWindow(other);
+}
+
+TEST_F(AppBarDuties, OnlyARegisteredBarReportsItsActivationAndItsMoves)
+{
+    StartBar();
+    ActivateAfterAnotherWindow();
+    EXPECT_EQ(Reports(ABM_ACTIVATE), 1u);
+    Calls.clear();
+    MoveWindow(BarWindow, 500, 100, 29, 300, TRUE);
+    EXPECT_EQ(Reports(ABM_WINDOWPOSCHANGED), 1u);
+    HideMode = 1;
+    SwitchHideMode(0); // the registration is removed
+    ActivateAfterAnotherWindow();
+    MoveWindow(BarWindow, 400, 100, 29, 300, TRUE);
+    EXPECT_EQ(Reports(ABM_ACTIVATE) + Reports(ABM_WINDOWPOSCHANGED), 0u);
+}
+
+TEST_F(AppBarDuties, TheStateChangeNoticeReadsTheTaskbarAndLaysTheBarOutAgain)
+{
+    StartBar();
+    Calls.clear();
+    EXPECT_EQ(SendMessageA(BarWindow, UM_APPBAR_NOTIFY, ABN_STATECHANGE, 0), 0);
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].message, DWORD(ABM_GETSTATE));
 }
 
 } // namespace

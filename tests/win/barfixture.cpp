@@ -1,6 +1,7 @@
 #include "barfixture.h"
 
 #include "placement/barwindow.h"
+#include "res/resource.h"
 #include "shell/instance.h"
 #include "store/settings.h"
 
@@ -52,7 +53,8 @@ std::vector<ShellCall> BarTest::Placement() const
 {
     std::vector<ShellCall> calls;
     for (const ShellCall &call : Calls)
-        if (call.message != ABM_GETSTATE)
+        if (call.message != ABM_GETSTATE && call.message != ABM_ACTIVATE &&
+            call.message != ABM_WINDOWPOSCHANGED)
             calls.push_back(call);
     return calls;
 }
@@ -77,4 +79,55 @@ RECT DockedRect(int edge)
     default:
         return RECT{0, 739, 1024, 768};
     }
+}
+
+void BarTest::StartHiding(int edge)
+{
+    StoreDword("HideMode", 1);
+    StoreDword("HideTime", 600000); // the ticks of the test are its own
+    StoreDword("AppBarMode", DWORD(edge));
+    MoveCursor(500, 400);
+    StartBar();
+}
+
+void BarTest::Tick()
+{
+    SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0);
+}
+
+LRESULT BarTest::Touch()
+{
+    return SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
+                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+bool BarTest::Hidden()
+{
+    const RECT r = WindowRect(BarWindow);
+    return r.right - r.left == 2 || r.bottom - r.top == 2;
+}
+
+// The window system's reports of earlier moves may still arrive and put the cursor back (seen
+// under Wine right after the cursor first entered the bar), so the move is repeated until it
+// holds.
+void MoveCursor(int x, int y)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetCursorPos(x, y);
+        Pump(30);
+        POINT c;
+        GetCursorPos(&c);
+        if (c.x == x && c.y == y)
+            return;
+    }
+}
+
+HWND OpenOtherWindow(const RECT &r)
+{
+    const HWND other =
+        CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    Pump(50);
+    return other;
 }

@@ -31,9 +31,16 @@ class BarTest : public testing::Test
     void QuitBar();
 
     // The requests that register, position and remove the bar; the taskbar state queries of
-    // every panel rebuild left out.
+    // every panel rebuild, and the bar's reports of its activation and moves, left out.
     std::vector<ShellCall> Placement() const;
     std::vector<DWORD> Messages() const;
+
+    // An auto-hiding bar on the edge, with the cursor away from it and ticks only when the test
+    // sends them; a tick, the cursor's touch, and whether the bar is withdrawn to its strip.
+    void StartHiding(int edge = 2);
+    static void Tick();
+    static LRESULT Touch();
+    static bool Hidden();
 
   private:
     std::string savedDirectory;
@@ -41,3 +48,9 @@ class BarTest : public testing::Test
 
 // The rectangle the worked example gives each edge of the 1024 x 768 desktop.
 RECT DockedRect(int edge);
+
+// Puts the cursor at (x, y), and keeps it there.
+void MoveCursor(int x, int y);
+
+// A shown top-level window of this thread at r, made the foreground window: another program.
+HWND OpenOtherWindow(const RECT &r);

@@ -11,21 +11,6 @@
 namespace
 {
 
-// Puts the cursor at (x, y). The window system's reports of earlier moves may still arrive and
-// put it back (seen under Wine right after the cursor first entered the bar), so the move is
-// repeated until it holds.
-void MoveCursor(int x, int y)
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        SetCursorPos(x, y);
-        Pump(30);
-        POINT c;
-        GetCursorPos(&c);
-        if (c.x == x && c.y == y)
-            return;
-    }
-}
-
 class Dragging : public BarTest
 {
   protected:
@@ -156,48 +141,108 @@ TEST_F(Dragging, HostileStoredGeometryStillGivesAReachableBar)
     StoreDword("Width", DWORD(-5));
     StoreDword("Height", 0x7FFFFFFF);
     StartBar();
-    const RECT r = WindowRect(BarWindow);
-    EXPECT_EQ(r.left, 20) << Describe(r);
-    EXPECT_EQ(r.top, 20) << Describe(r);
-    EXPECT_EQ(r.right - r.left, 34) << Describe(r);
-    EXPECT_EQ(r.bottom - r.top, 300) << Describe(r);
+    // The default shape, on the nearest corner of the work area.
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{990, 0, 1024, 300}))
+        << Describe(WindowRect(BarWindow));
 }
 
-TEST_F(Dragging, AnOffScreenPartlyVisibleBarIsUsedAsStored)
+// The work area of the test desktop is 1024 x 748: the taskbar takes the bottom 20 pixels.
+TEST_F(Dragging, AStoredBarPartlyOffTheWorkAreaStartsOnItWithItsSize)
 {
     StoreDword("FloatMode", 1);
     StoreDword("X", DWORD(-20));
     StoreDword("Y", 700);
     StartBar();
-    const RECT r = WindowRect(BarWindow);
-    EXPECT_EQ(r.left, -20);
-    EXPECT_EQ(r.top, 700);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 448, 34, 748}))
+        << Describe(WindowRect(BarWindow));
+    QuitBar();
+    StoreDword("AppBarMode", 3);
+    StoreDword("X", 900);
+    StoreDword("Y", 600);
+    StoreDword("Width", 400);
+    StoreDword("Height", 51);
+    StartBar();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{624, 600, 1024, 651}))
+        << Describe(WindowRect(BarWindow));
 }
 
-class AutoHide : public BarTest
+// Real changes of the virtual desktop's display mode; every top-level window hears of them as
+// on Windows. The mode is put back after each test, whatever its outcome.
+class DisplayChange : public BarTest
 {
   protected:
-    void StartHiding(int edge = 2)
+    void TearDown() override
     {
-        StoreDword("HideMode", 1);
-        StoreDword("HideTime", 600000); // the ticks of this test are its own
-        StoreDword("AppBarMode", DWORD(edge));
-        MoveCursor(500, 400);
-        StartBar();
+        ChangeDisplaySettingsExW(nullptr, nullptr, nullptr, 0, nullptr);
+        // The shell's taskbar follows a moment later; the next test expects it in its place.
+        EXPECT_TRUE(PumpUntil(
+            [] {
+                return GetSystemMetrics(SM_CXSCREEN) == 1024 &&
+                       SameRect(WindowRect(FindWindowA("Shell_TrayWnd", nullptr)),
+                                RECT{0, 748, 1024, 768});
+            },
+            5000));
+        BarTest::TearDown();
     }
-    static void Tick() { SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0); }
-    static LRESULT Touch()
+    static void SetMode(int width, int height)
     {
-        return SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
-                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    }
-    // Withdrawn to its strip on the screen edge.
-    static bool Hidden()
-    {
-        const RECT r = WindowRect(BarWindow);
-        return r.right - r.left == 2 || r.bottom - r.top == 2;
+        DEVMODEW mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = DWORD(width);
+        mode.dmPelsHeight = DWORD(height);
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        ASSERT_EQ(ChangeDisplaySettingsExW(nullptr, &mode, nullptr, CDS_FULLSCREEN, nullptr),
+                  DISP_CHANGE_SUCCESSFUL);
+        ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), width);
+        Pump(100);
     }
 };
+
+TEST_F(DisplayChange, ADockedBarTakesItsEdgeOfTheNewScreen)
+{
+    StartBar();
+    Calls.clear();
+    SetMode(800, 600);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{771, 0, 800, 600}))
+        << Describe(WindowRect(BarWindow));
+    EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS}));
+    SetMode(1024, 768);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
+}
+
+TEST_F(DisplayChange, AHiddenBarStaysHiddenInItsNewStrip)
+{
+    StartHiding(3);
+    Tick();
+    ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 766, 1024, 768}));
+    SetMode(800, 600);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 598, 800, 600}))
+        << Describe(WindowRect(BarWindow));
+    Touch();
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 571, 800, 600}))
+        << Describe(WindowRect(BarWindow));
+}
+
+TEST_F(DisplayChange, AFloatingBarComesOntoTheSmallerScreenWithItsSize)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("AppBarMode", 3);
+    StoreDword("X", 600);
+    StoreDword("Y", 300);
+    StoreDword("Width", 400);
+    StoreDword("Height", 51);
+    StartBar();
+    ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{600, 300, 1000, 351}));
+    SetMode(800, 600);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{400, 300, 800, 351}))
+        << Describe(WindowRect(BarWindow));
+    SetMode(1024, 768); // wholly on the larger screen: it stays
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{400, 300, 800, 351}))
+        << Describe(WindowRect(BarWindow));
+    EXPECT_TRUE(Messages().empty());
+}
+
+using AutoHide = BarTest;
 
 TEST_F(AutoHide, TheFirstTickHidesAtOnceAndLaterTheSecond)
 {
