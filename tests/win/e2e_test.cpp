@@ -9,18 +9,22 @@ namespace
 {
 
 // Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
-// display that shows the Wine desktop (whose coordinates are the desktop's).
+// display that shows the Wine desktop (whose coordinates are the desktop's). Wine starts a Linux
+// program without filling in its handles: what a test would wait for and close there is whatever
+// lay on the stack, such as the handle of the bar's process.
 void Xdotool(const std::string &arguments)
 {
     std::string command = "xdotool " + arguments;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
+    PROCESS_INFORMATION pi = {};
     ASSERT_TRUE(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0,
                                nullptr, nullptr, &si, &pi));
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    if (pi.hProcess) {
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
     Sleep(100);
 }
 
