@@ -1,5 +1,6 @@
 #include "barfixture.h"
 
+#include "res/resource.h"
 #include "shell/barwnd.h"
 #include "shell/instance.h"
 #include "store/settings.h"
@@ -46,6 +47,12 @@ void BarTest::QuitBar()
     const int quits = QuitMessages;
     DestroyWindow(BarWindow);
     EXPECT_TRUE(PumpUntil([&] { return QuitMessages > quits; }, 2000));
+}
+
+void BarTest::Rebuild()
+{
+    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+    Pump(50);
 }
 
 std::vector<ShellCall> BarTest::Placement() const

@@ -29,6 +29,8 @@ class BarTest : public testing::Test
     void StartBar(const std::string &currentDirectory = "");
     // Destroys the bar as the exit command does and takes the quit message it posts.
     void QuitBar();
+    // Asks the bar to rebuild its panel, as changes to the slots do, and lets it happen.
+    static void Rebuild();
 
     // The requests that register, position and remove the bar; the taskbar state queries of
     // every panel rebuild left out.

@@ -239,7 +239,7 @@ TEST_F(EndToEnd, HoveringTheSecondToolbarButtonShowsItsTip)
             return !search.text.empty();
         },
         3000);
-    EXPECT_EQ(search.text, L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    EXPECT_EQ(search.text, kSettingsCaption);
     QuitBar(window);
 }
 
@@ -266,8 +266,8 @@ TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
     StoreDword("DispPage", 2);
     const HWND window = StartBar();
     ASSERT_NE(window, nullptr);
-    Xdotool("mousemove 1010 35 click 1");                             // the wrench
-    const HWND settings = WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    Xdotool("mousemove 1010 35 click 1"); // the wrench
+    const HWND settings = WaitForDialog(kSettingsCaption);
     ASSERT_NE(settings, nullptr);
     SendDlgItemMessageA(settings, 1056, CB_SETCURSEL, 0, 0);            // 1ﾍﾟｰｼﾞ
     SendDlgItemMessageA(settings, 1036, BM_SETCHECK, BST_UNCHECKED, 0); // not topmost
@@ -288,10 +288,10 @@ TEST_F(EndToEnd, TheAboutBoxAndTheHelpButtonLeaveTheBarRunning)
     const HWND window = StartBar();
     ASSERT_NE(window, nullptr);
     Xdotool("mousemove 1010 35 click 1");
-    const HWND settings = WaitForDialog(L"\x74B0\x5883\x8A2D\x5B9A");
+    const HWND settings = WaitForDialog(kSettingsCaption);
     ASSERT_NE(settings, nullptr);
     PostMessageA(settings, WM_COMMAND, 3, 0); // ﾊﾞｰｼﾞｮﾝ
-    const HWND about = WaitForDialog(L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831");
+    const HWND about = WaitForDialog(kAboutCaption);
     ASSERT_NE(about, nullptr);
     PostMessageA(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(about); }, 3000));

@@ -77,30 +77,12 @@ const std::string kWindowsFolder = "C:\\windows";
 class FileIcons : public BarTest
 {
   protected:
-    static void Register(int slot, const std::string &file)
-    {
-        StoreRaw(kFileKey, std::to_string(slot).c_str(), REG_SZ, file.c_str(),
-                 DWORD(file.size() + 1));
-    }
+    static void Register(int slot, const std::string &file) { StoreRecord(kFileKey, slot, file); }
     // The icon the button at this index of the current page shows.
     static HICON Shown(int index)
     {
         return reinterpret_cast<HICON>(
             SendMessageA(ButtonTable[index], BM_GETIMAGE, IMAGE_ICON, 0));
-    }
-    static void Rebuild()
-    {
-        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-        Pump(50);
-    }
-    static bool IsIcon(HICON icon)
-    {
-        ICONINFO info;
-        if (!GetIconInfo(icon, &info))
-            return false;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        return true;
     }
 };
 
@@ -117,12 +99,13 @@ TEST_F(FileIcons, ClosingTheBarGivesBackWhatItKeptOfTheIcons)
     registerFiles("a");
     StartBar();
     QuitBar();
-    const int icons = CountIcons(), bitmaps = CountGdiObjects(OBJ_BITMAP);
+    const GuiCounts before = CountGuiObjects();
     registerFiles("b");
     StartBar();
     QuitBar();
-    EXPECT_EQ(CountIcons(), icons);
-    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps);
+    const GuiCounts after = CountGuiObjects();
+    EXPECT_EQ(after.icons, before.icons);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
 }
 
 TEST_F(FileIcons, AButtonShowsTheIconOfTheFileItsSlotHoldsAtEachRebuild)
@@ -177,14 +160,14 @@ TEST_F(FileIcons, AFileReplacedByAFolderOfTheSameNameShowsAsAFolderAndBack)
     const Pixels asFolder = ShellIcon(path);
     ASSERT_NE(asFolder, asFile);
     EXPECT_EQ(Draw(Shown(0)), asFolder);
-    const int bitmaps = CountGdiObjects(OBJ_BITMAP);
+    const int bitmaps = CountGuiObjects().bitmaps;
     ASSERT_TRUE(RemoveDirectoryA(path.c_str()));
     MakeFile(path);
     Rebuild();
     EXPECT_EQ(Draw(Shown(0)), asFile);
     becomeFolder();
     EXPECT_EQ(Draw(Shown(0)), asFolder);
-    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps); // what was kept of the file's icon went
+    EXPECT_EQ(CountGuiObjects().bitmaps, bitmaps); // what was kept of the file's icon went
     RemoveDirectoryA(path.c_str());
 }
 
@@ -240,12 +223,13 @@ TEST_F(FileIcons, PagingThroughMoreFilesThanAreKeptLeaksNothing)
     ASSERT_GT(16 * ButtonsPerPage, kMaxButtons);
     ASSERT_LE(16 * ButtonsPerPage, files);
     turnAllPages();
-    const int icons = CountIcons(), bitmaps = CountGdiObjects(OBJ_BITMAP);
+    const GuiCounts before = CountGuiObjects();
     registerFiles("b");
     turnAllPages();
     turnAllPages();
-    EXPECT_EQ(CountIcons(), icons);
-    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps);
+    const GuiCounts after = CountGuiObjects();
+    EXPECT_EQ(after.icons, before.icons);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
     SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
     for (int i = 0; i < ButtonsPerPage; ++i)
         EXPECT_EQ(Draw(Shown(i)),

@@ -13,9 +13,6 @@ struct Launch {
 
 #include <windows.h>
 
-// A slot record stored as text, terminator included.
-void StoreRecord(const char *key, int slot, const std::string &text);
-
 // A drop of these paths on a window, as the shell delivers it.
 void DropPaths(HWND target, const std::vector<std::string> &paths);
 

@@ -148,22 +148,9 @@ TEST_F(Lifecycle, ASystemFolderWithAKeyButNoStoredFolderGivesNone)
 
 // A current directory too long for the program folder: the stored folder is taken, as from
 // a system folder, and nothing cut short is ever stored.
-std::string LongFolder(size_t length)
-{
-    std::string path = TestFolder();
-    CreateDirectoryA((path + "\\long").c_str(), nullptr);
-    path += "\\long";
-    while (path.size() < length) {
-        const size_t part = std::min<size_t>(40, length - path.size() - 1);
-        path += "\\" + std::string(part == 0 ? 1 : part, 'd');
-        CreateDirectoryA(path.c_str(), nullptr);
-    }
-    return path;
-}
-
 TEST_F(Lifecycle, ATooLongCurrentDirectoryTakesTheStoredFolder)
 {
-    const std::string folder = LongFolder(256);
+    const std::string folder = FolderOfLength("long", "d", 256);
     ASSERT_EQ(folder.size(), 256u);
     StoreString("curpath", "c:\\tools\\bar");
     StartBar(folder);
@@ -175,7 +162,7 @@ TEST_F(Lifecycle, ATooLongCurrentDirectoryTakesTheStoredFolder)
 
 TEST_F(Lifecycle, ATooLongCurrentDirectoryWithNothingStoredGivesNone)
 {
-    const std::string folder = LongFolder(256);
+    const std::string folder = FolderOfLength("long", "d", 256);
     StartBar(folder);
     EXPECT_STREQ(ProgramFolder, "");
     EXPECT_FALSE(ReadStored(kRootKey, "curpath").present);
@@ -183,7 +170,7 @@ TEST_F(Lifecycle, ATooLongCurrentDirectoryWithNothingStoredGivesNone)
 
 TEST_F(Lifecycle, TheLongestCurrentDirectoryThatFitsIsTaken)
 {
-    const std::string folder = LongFolder(254);
+    const std::string folder = FolderOfLength("long", "d", 254);
     StartBar(folder);
     EXPECT_EQ(std::string(ProgramFolder), LowerAscii(folder));
 }

@@ -21,9 +21,8 @@ class Panel : public BarTest
   protected:
     static void Register(int slot, const char *file, const char *title = "")
     {
-        const std::string name = std::to_string(slot);
-        StoreRaw(kFileKey, name.c_str(), REG_SZ, file, DWORD(strlen(file) + 1));
-        StoreRaw(kTitleKey, name.c_str(), REG_SZ, title, DWORD(strlen(title) + 1));
+        StoreRecord(kFileKey, slot, file);
+        StoreRecord(kTitleKey, slot, title);
     }
     static std::vector<HWND> Buttons()
     {
@@ -75,25 +74,11 @@ class Panel : public BarTest
         SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
         return text;
     }
-    static void Rebuild()
-    {
-        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-        Pump(50);
-    }
-    // Puts the real pointer on the middle of the button, which then sees the move; repeated
-    // until the window system's reports of earlier moves no longer put it back.
+    // Puts the real pointer on the middle of the button, which then sees the move.
     static void PointAt(HWND button, int nudge = 0)
     {
         const RECT r = WindowRect(button);
-        const int x = (r.left + r.right) / 2 + nudge, y = (r.top + r.bottom) / 2;
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            SetCursorPos(x, y);
-            Pump(30);
-            POINT at;
-            GetCursorPos(&at);
-            if (at.x == x && at.y == y)
-                return;
-        }
+        MoveCursor((r.left + r.right) / 2 + nudge, (r.top + r.bottom) / 2);
     }
 
   private:
@@ -245,15 +230,11 @@ TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
     Register(2, "C:\\windows");
     StartBar();
     const HICON first = IconTable[0], second = IconTable[2];
-    ICONINFO info;
-    ASSERT_TRUE(GetIconInfo(first, &info));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    ASSERT_TRUE(IsIcon(first));
     const int tooltips = CountTooltips();
-    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-    Pump(50);
-    EXPECT_FALSE(GetIconInfo(first, &info));
-    EXPECT_FALSE(GetIconInfo(second, &info));
+    Rebuild();
+    EXPECT_FALSE(IsIcon(first));
+    EXPECT_FALSE(IsIcon(second));
     EXPECT_EQ(CountTooltips(), tooltips);
 }
 
@@ -268,7 +249,7 @@ TEST_F(Panel, PointingAtAButtonShowsItsTitleAndARebuildTakesTheTipAway)
     EXPECT_EQ(ShownTip(), "");
     PointAt(GetDlgItem(ButtonPanel, 3), 1);
     EXPECT_TRUE(PumpUntil([] { return ShownTip() == "Editor"; }, 3000)) << ShownTip();
-    SetCursorPos(500, 400);
+    MoveCursor(500, 400);
 }
 
 TEST_F(Panel, EachPanelBringsItsToolsAndTakesThemAway)

@@ -11,21 +11,6 @@
 namespace
 {
 
-// Puts the cursor at (x, y). The window system's reports of earlier moves may still arrive and
-// put it back (seen under Wine right after the cursor first entered the bar), so the move is
-// repeated until it holds.
-void MoveCursor(int x, int y)
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        SetCursorPos(x, y);
-        Pump(30);
-        POINT c;
-        GetCursorPos(&c);
-        if (c.x == x && c.y == y)
-            return;
-    }
-}
-
 class Dragging : public BarTest
 {
   protected:

@@ -65,7 +65,7 @@ TEST_F(Strips, EachButtonHasItsJapaneseTip)
 {
     StartBar();
     EXPECT_EQ(TipFor(IDM_EXIT), L"\x7D42\x4E86");                                  // 終了
-    EXPECT_EQ(TipFor(IDM_SETTINGS), L"\x74B0\x5883\x8A2D\x5B9A");                  // 環境設定
+    EXPECT_EQ(TipFor(IDM_SETTINGS), kSettingsCaption);
     EXPECT_EQ(TipFor(IDM_PREVIOUS_PAGE), L"\x524D\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 前ﾍﾟｰｼﾞ
     EXPECT_EQ(TipFor(IDM_NEXT_PAGE), L"\x6B21\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 次ﾍﾟｰｼﾞ
     EXPECT_EQ(TipFor(40099), L"untouched");
@@ -136,9 +136,9 @@ TEST_F(Strips, TheBarStaysTopmostWhenItDocksAgain)
 {
     StoreDword("FloatMode", 1);
     StartBar();
-    SetCursorPos(100, 100);
+    MoveCursor(100, 100);
     SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
-    SetCursorPos(1023, 300);
+    MoveCursor(1023, 300);
     Pump(100);
     SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(FloatMode, 0);
