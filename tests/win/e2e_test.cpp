@@ -3,7 +3,9 @@
 
 #include "barprocess.h"
 #include "bartest.h"
+#include "res/resource.h"
 #include "store/settings.h"
+#include "store/slots.h"
 
 namespace
 {
@@ -141,6 +143,24 @@ TEST_F(EndToEnd, GarbageInTheRegistryStillStartsAndQuitsCleanly)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
         << Describe(WindowRect(window));
+    QuitBar(window);
+}
+
+// The slot clipboard lives as long as the bar's process: a bar just started holds nothing.
+TEST_F(EndToEnd, PastingBeforeAnyCopyWritesThreeEmptyStrings)
+{
+    StoreRecord(kFileKey, 4, "c:\\a.exe");
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    HWND button = nullptr;
+    for (HWND b : LaunchButtons(window))
+        if (GetDlgCtrlID(b) == 4)
+            button = b;
+    ASSERT_NE(button, nullptr) << "no button for slot 4";
+    PostMessageA(button, WM_COMMAND, IDM_PASTE, 0); // as the button's menu sends it
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(button); }, 5000)) << "the panel was not rebuilt";
+    for (const char *key : {kFileKey, kTitleKey, kOptionKey})
+        EXPECT_EQ(StoredRecord(key, 4), std::string(1, '\0')) << key;
     QuitBar(window);
 }
 
