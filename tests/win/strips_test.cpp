@@ -74,11 +74,10 @@ TEST_F(Strips, EachButtonHasItsJapaneseTip)
 TEST_F(Strips, AVerticalBarStacksStripsPanelAndToolbarButtons)
 {
     StartBar();
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{2, 0, client.right - 2, 94}));
-    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{0, 94, client.right, 104}));
-    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{2, 104, client.right - 2, client.bottom}));
+    // The docked bar's client area is 27 x 766.
+    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{2, 0, 25, 94}));
+    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{0, 94, 27, 104}));
+    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{2, 104, 25, 766}));
     EXPECT_NE(GetWindowLongA(GripStrip, GWL_EXSTYLE) & WS_EX_STATICEDGE, 0);
     RECT previous = {};
     for (int i = 0; i < 4; ++i) {
@@ -98,11 +97,10 @@ TEST_F(Strips, AHorizontalBarLaysThemSideBySide)
 {
     StoreDword("AppBarMode", 1);
     StartBar();
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{0, 0, 94, client.bottom}));
-    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{94, 0, 104, client.bottom}));
-    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{104, 0, client.right, client.bottom}));
+    // The docked bar's client area is 1022 x 27.
+    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{0, 0, 94, 27}));
+    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{94, 0, 104, 27}));
+    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{104, 0, 1022, 27}));
     EXPECT_EQ(SendMessageA(Toolbar(), TB_GETROWS, 0, 0), 1);
 }
 
