@@ -171,10 +171,18 @@ class AutoHide : public BarTest
         StartBar();
     }
     static void Tick() { SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0); }
+    // The cursor request as the window system sends it when the pointer moves over the bar.
+    // The bar answers it itself: the default procedure would put the class's arrow in place of
+    // the cursor that shows.
     static LRESULT Touch()
     {
-        return SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
-                            MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        const HCURSOR shown = LoadCursorA(nullptr, IDC_CROSS);
+        SetCursor(shown);
+        const LRESULT result =
+            SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(GetCursor(), shown) << "the cursor request reached the default procedure";
+        return result;
     }
 };
 
