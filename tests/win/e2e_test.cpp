@@ -274,11 +274,17 @@ TEST_F(EndToEnd, ClickingTheFourthToolbarButtonTurnsThePage)
     EXPECT_EQ(StoredDword("DispPage"), 1);
 }
 
-// A dialog of the bar's process, found by its caption as a user sees it.
+// A dialog of the bar's process, found by its caption as a user sees it. It shows once it has
+// filled in its controls: a test that changed them earlier would see its changes overwritten.
 HWND WaitForDialog(const wchar_t *caption)
 {
     HWND dialog = nullptr;
-    PumpUntil([&] { return (dialog = FindWindowW(L"#32770", caption)) != nullptr; }, 5000);
+    PumpUntil(
+        [&] {
+            dialog = FindWindowW(L"#32770", caption);
+            return dialog && IsWindowVisible(dialog);
+        },
+        5000);
     return dialog;
 }
 
