@@ -78,6 +78,15 @@ class FileIcons : public BarTest
 {
   protected:
     static void Register(int slot, const std::string &file) { StoreRecord(kFileKey, slot, file); }
+    // New empty files prefix0.txt, prefix1.txt, ... in folder, registered in slots 0 onwards.
+    static void RegisterNewFiles(const std::string &folder, const char *prefix, int count)
+    {
+        for (int slot = 0; slot < count; ++slot) {
+            const std::string file = folder + "\\" + prefix + std::to_string(slot) + ".txt";
+            MakeFile(file);
+            Register(slot, file);
+        }
+    }
     // The icon the button at this index of the current page shows.
     static HICON Shown(int index)
     {
@@ -89,18 +98,11 @@ class FileIcons : public BarTest
 TEST_F(FileIcons, ClosingTheBarGivesBackWhatItKeptOfTheIcons)
 {
     const std::string folder = FreshFolder("Closing");
-    const auto registerFiles = [&](const char *prefix) {
-        for (int slot = 0; slot < 10; ++slot) {
-            const std::string file = folder + "\\" + prefix + std::to_string(slot) + ".txt";
-            MakeFile(file);
-            Register(slot, file);
-        }
-    };
-    registerFiles("a");
+    RegisterNewFiles(folder, "a", 10);
     StartBar();
     QuitBar();
     const GuiCounts before = CountGuiObjects();
-    registerFiles("b");
+    RegisterNewFiles(folder, "b", 10);
     StartBar();
     QuitBar();
     const GuiCounts after = CountGuiObjects();
@@ -206,25 +208,18 @@ TEST_F(FileIcons, PagingThroughMoreFilesThanAreKeptLeaksNothing)
     StoreDword("MaxPage", 15);
     const std::string folder = FreshFolder("Many Files");
     const int files = 16 * 10;
-    const auto registerFiles = [&](const std::string &prefix) {
-        for (int slot = 0; slot < files; ++slot) {
-            const std::string file = folder + "\\" + prefix + std::to_string(slot) + ".txt";
-            MakeFile(file);
-            Register(slot, file);
-        }
-    };
     const auto turnAllPages = [] {
         for (int page = 0; page < 16; ++page)
             SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
     };
-    registerFiles("a");
+    RegisterNewFiles(folder, "a", files);
     StartBar();
     ASSERT_GT(ButtonsPerPage, 0);
     ASSERT_GT(16 * ButtonsPerPage, kMaxButtons);
     ASSERT_LE(16 * ButtonsPerPage, files);
     turnAllPages();
     const GuiCounts before = CountGuiObjects();
-    registerFiles("b");
+    RegisterNewFiles(folder, "b", files);
     turnAllPages();
     turnAllPages();
     const GuiCounts after = CountGuiObjects();
