@@ -49,6 +49,12 @@ void BarTest::QuitBar()
     EXPECT_TRUE(PumpUntil([&] { return QuitMessages > quits; }, 2000));
 }
 
+void BarTest::Rebuild()
+{
+    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+    Pump(50);
+}
+
 std::vector<ShellCall> BarTest::Placement() const
 {
     std::vector<ShellCall> calls;
@@ -95,31 +101,22 @@ void BarTest::Tick()
     SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0);
 }
 
+// The bar answers the cursor request itself: the default procedure would put the class's arrow
+// in place of the cursor that shows.
 LRESULT BarTest::Touch()
 {
-    return SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
-                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const HCURSOR shown = LoadCursorA(nullptr, IDC_CROSS);
+    SetCursor(shown);
+    const LRESULT result = SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
+                                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), shown) << "the cursor request reached the default procedure";
+    return result;
 }
 
 bool BarTest::Hidden()
 {
     const RECT r = WindowRect(BarWindow);
     return r.right - r.left == 2 || r.bottom - r.top == 2;
-}
-
-// The window system's reports of earlier moves may still arrive and put the cursor back (seen
-// under Wine right after the cursor first entered the bar), so the move is repeated until it
-// holds.
-void MoveCursor(int x, int y)
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        SetCursorPos(x, y);
-        Pump(30);
-        POINT c;
-        GetCursorPos(&c);
-        if (c.x == x && c.y == y)
-            return;
-    }
 }
 
 HWND OpenOtherWindow(const RECT &r)

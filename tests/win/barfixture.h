@@ -29,6 +29,8 @@ class BarTest : public testing::Test
     void StartBar(const std::string &currentDirectory = "");
     // Destroys the bar as the exit command does and takes the quit message it posts.
     void QuitBar();
+    // Asks the bar to rebuild its panel, as changes to the slots do, and lets it happen.
+    static void Rebuild();
 
     // The requests that register, position and remove the bar; the taskbar state queries of
     // every panel rebuild, and the bar's reports of its activation and moves, left out.
@@ -48,9 +50,6 @@ class BarTest : public testing::Test
 
 // The rectangle the worked example gives each edge of the 1024 x 768 desktop.
 RECT DockedRect(int edge);
-
-// Puts the cursor at (x, y), and keeps it there.
-void MoveCursor(int x, int y);
 
 // A shown top-level window of this thread at r, made the foreground window: another program.
 HWND OpenOtherWindow(const RECT &r);

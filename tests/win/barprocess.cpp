@@ -56,6 +56,22 @@ HWND WaitForBar()
     return bar;
 }
 
+static BOOL CALLBACK CollectLaunchButton(HWND window, LPARAM found)
+{
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpiA(name, "Button") == 0 && (GetWindowLongA(window, GWL_STYLE) & BS_ICON))
+        reinterpret_cast<std::vector<HWND> *>(found)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> LaunchButtons(HWND bar)
+{
+    std::vector<HWND> buttons;
+    EnumChildWindows(bar, CollectLaunchButton, reinterpret_cast<LPARAM>(&buttons));
+    return buttons;
+}
+
 // Calls found with the id of every process of this image name until it returns true.
 template <typename Found> static bool AnyProcessNamed(const char *imageName, Found found)
 {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 struct BarProcess {
     HANDLE handle = nullptr;
@@ -28,6 +29,9 @@ bool WaitExit(BarProcess &p, DWORD milliseconds);
 
 // The bar's window once it exists, or null after 15 seconds.
 HWND WaitForBar();
+
+// The launch buttons of the bar's current page: the icon buttons among its child windows.
+std::vector<HWND> LaunchButtons(HWND bar);
 
 // True while a process of this image name (such as the debugger Wine starts on a crash) runs.
 bool ProcessRunning(const char *imageName);

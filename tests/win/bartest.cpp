@@ -2,6 +2,8 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
+
 #include "store/settings.h"
 
 int QuitMessages;
@@ -89,6 +91,18 @@ void DeleteRunValue(HKEY root)
     SHDeleteValueA(root, kRunKey, "quorvane_korimbel");
 }
 
+void StoreRecord(const char *key, int slot, const std::string &text)
+{
+    const std::string name = std::to_string(slot);
+    StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
+}
+
+std::string StoredRecord(const char *key, int slot)
+{
+    const StoredValue v = ReadStored(key, std::to_string(slot).c_str());
+    return v.present ? std::string(v.bytes.begin(), v.bytes.end()) : "<absent>";
+}
+
 void Pump(DWORD milliseconds)
 {
     PumpUntil([] { return false; }, milliseconds);
@@ -152,6 +166,30 @@ std::string ShortPath(const std::wstring &path)
     return text;
 }
 
+std::string FolderOfLength(const std::string &base, const std::string &piece, size_t length)
+{
+    std::string path = TestFolder() + "\\" + base;
+    CreateDirectoryA(path.c_str(), nullptr);
+    while (path.size() < length) {
+        const size_t room = length - path.size() - 1, most = std::min<size_t>(room, 40);
+        std::string name;
+        while (name.size() + piece.size() <= most)
+            name += piece;
+        if (name.empty())
+            name = std::string(most, 'f');
+        if (room - name.size() == 1) // no room would be left for one more name
+            name += 'f';
+        path += "\\" + name;
+        CreateDirectoryW(Widened(path).c_str(), nullptr); // also beyond 248 bytes
+    }
+    return path;
+}
+
+std::string FolderOf(const std::string &path)
+{
+    return path.substr(0, path.rfind('\\'));
+}
+
 std::string LowerAscii(std::string s)
 {
     for (char &c : s)
@@ -160,27 +198,67 @@ std::string LowerAscii(std::string s)
     return s;
 }
 
-int CountIcons()
+void MoveCursor(int x, int y)
 {
-    int count = 0;
-    for (UINT_PTR h = 0x20; h < 0x10000; h += 2) {
-        ICONINFO info;
-        if (GetIconInfo(reinterpret_cast<HICON>(h), &info)) {
-            ++count;
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetCursorPos(x, y);
+        Pump(30);
+        POINT c;
+        GetCursorPos(&c);
+        if (c.x == x && c.y == y)
+            return;
     }
-    return count;
 }
 
-int CountGdiObjects(DWORD type)
+bool GuiCounts::operator==(const GuiCounts &o) const
 {
-    int count = 0;
+    return gdi == o.gdi && bitmaps == o.bitmaps && windows == o.windows && menus == o.menus &&
+           icons == o.icons;
+}
+
+std::ostream &operator<<(std::ostream &out, const GuiCounts &c)
+{
+    return out << "{gdi " << c.gdi << " (bitmaps " << c.bitmaps << "), windows " << c.windows
+               << ", menus " << c.menus << ", icons " << c.icons << "}";
+}
+
+static bool OwnWindow(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
+bool IsIcon(HICON icon)
+{
+    ICONINFO info;
+    if (!GetIconInfo(icon, &info))
+        return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+GuiCounts CountGuiObjects()
+{
+    GuiCounts c;
+    if (GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) != 0) {
+        c.gdi = int(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+        c.windows = int(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+        return c;
+    }
     for (UINT_PTR h = 1; h < 0x10000; ++h)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)) == type)
-            ++count;
-    return count;
+        if (const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(h))) {
+            ++c.gdi;
+            c.bitmaps += type == OBJ_BITMAP;
+        }
+    for (UINT_PTR h = 0x20; h < 0x10000; h += 2) {
+        const HWND window = reinterpret_cast<HWND>(h);
+        c.windows += IsWindow(window) && OwnWindow(window);
+        c.menus += IsMenu(reinterpret_cast<HMENU>(h)) != FALSE;
+        c.icons += IsIcon(reinterpret_cast<HICON>(h));
+    }
+    return c;
 }
 
 RECT WindowRect(HWND window)
@@ -201,3 +279,9 @@ std::string Describe(const RECT &r)
     wsprintfA(text, "(%d, %d, %d, %d)", int(r.left), int(r.top), int(r.right), int(r.bottom));
     return text;
 }
+
+const wchar_t kSettingsCaption[] = L"\x74B0\x5883\x8A2D\x5B9A";
+const wchar_t kPropertiesCaption[] = L"\xFF8C\xFF9F\xFF9B\xFF8A\xFF9F\xFF83\xFF68";
+const wchar_t kStartupListCaption[] = L"\x767B\x9332\xFF8C\xFF67\xFF72\xFF99\x4E00\x89A7";
+const wchar_t kAboutCaption[] = L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831";
+const wchar_t kBrowseCaption[] = L"\xFF8C\xFF67\xFF72\xFF99\x540D\x306E\x767B\x9332";

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ void DeleteKeyTree(const char *path);
 void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size);
 void StoreDword(const char *name, DWORD value); // under the bar's root key
 void StoreString(const char *name, const char *text);
+// A slot record stored as text, terminator included; read back as stored, "<absent>" if absent.
+void StoreRecord(const char *key, int slot, const std::string &text);
+std::string StoredRecord(const char *key, int slot);
 
 // The bar's start-with-Windows value under the Run key of HKEY_LOCAL_MACHINE or
 // HKEY_CURRENT_USER as text, "<absent>" when there is none; and its removal.
@@ -37,6 +41,11 @@ extern int QuitMessages;
 // Windows paths of the test tree: the folder of this test executable and a fresh folder in it.
 std::string TestFolder();
 std::string FreshFolder(const char *name);
+// A folder under the test tree whose path has exactly length bytes, made of nested folders
+// named from the given piece.
+std::string FolderOfLength(const std::string &base, const std::string &piece, size_t length);
+// The folder part of a path: everything before its last backslash.
+std::string FolderOf(const std::string &path);
 
 // ASCII letters lower-cased, as the bar stores the folders of these tests.
 std::string LowerAscii(std::string s);
@@ -46,12 +55,30 @@ std::string LowerAscii(std::string s);
 std::wstring Widened(const std::string &text);
 std::wstring NewFile(const std::wstring &path);
 std::string ShortPath(const std::wstring &path);
+// Puts the cursor at (x, y). The window system's reports of earlier moves may still arrive and
+// put it back (seen under Wine right after the cursor first entered the bar), so the move is
+// repeated until it holds.
+void MoveCursor(int x, int y);
 
-// The icons and the GDI objects of one type (OBJ_BITMAP, say) of this process, counted by
-// trying every handle value: exact under Wine, which accepts handles with the upper word 0.
-int CountIcons();
-int CountGdiObjects(DWORD type);
+// The process's GUI objects. GetGuiResources answers on Windows (GDI objects and windows
+// only); Wine leaves it unimplemented but takes handle values with the upper word 0, so trying
+// every value counts exactly there.
+struct GuiCounts {
+    int gdi = 0, bitmaps = 0, windows = 0, menus = 0, icons = 0;
+    bool operator==(const GuiCounts &o) const;
+};
+std::ostream &operator<<(std::ostream &out, const GuiCounts &c);
+GuiCounts CountGuiObjects();
+bool IsIcon(HICON icon);
 
 RECT WindowRect(HWND window);
 bool SameRect(const RECT &a, const RECT &b);
 std::string Describe(const RECT &r);
+
+// The bar's Japanese words as the user reads them: dialog captions, which are also the texts of
+// the tip and the menu item that open them.
+extern const wchar_t kSettingsCaption[];    // 環境設定
+extern const wchar_t kPropertiesCaption[];  // ﾌﾟﾛﾊﾟﾃｨ
+extern const wchar_t kStartupListCaption[]; // 登録ﾌｧｲﾙ一覧
+extern const wchar_t kAboutCaption[];       // ﾊﾞｰｼﾞｮﾝ情報
+extern const wchar_t kBrowseCaption[];      // ﾌｧｲﾙ名の登録

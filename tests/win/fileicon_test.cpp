@@ -77,10 +77,15 @@ const std::string kWindowsFolder = "C:\\windows";
 class FileIcons : public BarTest
 {
   protected:
-    static void Register(int slot, const std::string &file)
+    static void Register(int slot, const std::string &file) { StoreRecord(kFileKey, slot, file); }
+    // New empty files prefix0.txt, prefix1.txt, ... in folder, registered in slots 0 onwards.
+    static void RegisterNewFiles(const std::string &folder, const char *prefix, int count)
     {
-        StoreRaw(kFileKey, std::to_string(slot).c_str(), REG_SZ, file.c_str(),
-                 DWORD(file.size() + 1));
+        for (int slot = 0; slot < count; ++slot) {
+            const std::string file = folder + "\\" + prefix + std::to_string(slot) + ".txt";
+            MakeFile(file);
+            Register(slot, file);
+        }
     }
     // The icon the button at this index of the current page shows.
     static HICON Shown(int index)
@@ -88,41 +93,21 @@ class FileIcons : public BarTest
         return reinterpret_cast<HICON>(
             SendMessageA(ButtonTable[index], BM_GETIMAGE, IMAGE_ICON, 0));
     }
-    static void Rebuild()
-    {
-        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-        Pump(50);
-    }
-    static bool IsIcon(HICON icon)
-    {
-        ICONINFO info;
-        if (!GetIconInfo(icon, &info))
-            return false;
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        return true;
-    }
 };
 
 TEST_F(FileIcons, ClosingTheBarGivesBackWhatItKeptOfTheIcons)
 {
     const std::string folder = FreshFolder("Closing");
-    const auto registerFiles = [&](const char *prefix) {
-        for (int slot = 0; slot < 10; ++slot) {
-            const std::string file = folder + "\\" + prefix + std::to_string(slot) + ".txt";
-            MakeFile(file);
-            Register(slot, file);
-        }
-    };
-    registerFiles("a");
+    RegisterNewFiles(folder, "a", 10);
     StartBar();
     QuitBar();
-    const int icons = CountIcons(), bitmaps = CountGdiObjects(OBJ_BITMAP);
-    registerFiles("b");
+    const GuiCounts before = CountGuiObjects();
+    RegisterNewFiles(folder, "b", 10);
     StartBar();
     QuitBar();
-    EXPECT_EQ(CountIcons(), icons);
-    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps);
+    const GuiCounts after = CountGuiObjects();
+    EXPECT_EQ(after.icons, before.icons);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
 }
 
 TEST_F(FileIcons, AButtonShowsTheIconOfTheFileItsSlotHoldsAtEachRebuild)
@@ -177,14 +162,14 @@ TEST_F(FileIcons, AFileReplacedByAFolderOfTheSameNameShowsAsAFolderAndBack)
     const Pixels asFolder = ShellIcon(path);
     ASSERT_NE(asFolder, asFile);
     EXPECT_EQ(Draw(Shown(0)), asFolder);
-    const int bitmaps = CountGdiObjects(OBJ_BITMAP);
+    const int bitmaps = CountGuiObjects().bitmaps;
     ASSERT_TRUE(RemoveDirectoryA(path.c_str()));
     MakeFile(path);
     Rebuild();
     EXPECT_EQ(Draw(Shown(0)), asFile);
     becomeFolder();
     EXPECT_EQ(Draw(Shown(0)), asFolder);
-    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps); // what was kept of the file's icon went
+    EXPECT_EQ(CountGuiObjects().bitmaps, bitmaps); // what was kept of the file's icon went
     RemoveDirectoryA(path.c_str());
 }
 
@@ -223,29 +208,23 @@ TEST_F(FileIcons, PagingThroughMoreFilesThanAreKeptLeaksNothing)
     StoreDword("MaxPage", 15);
     const std::string folder = FreshFolder("Many Files");
     const int files = 16 * 10;
-    const auto registerFiles = [&](const std::string &prefix) {
-        for (int slot = 0; slot < files; ++slot) {
-            const std::string file = folder + "\\" + prefix + std::to_string(slot) + ".txt";
-            MakeFile(file);
-            Register(slot, file);
-        }
-    };
     const auto turnAllPages = [] {
         for (int page = 0; page < 16; ++page)
             SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
     };
-    registerFiles("a");
+    RegisterNewFiles(folder, "a", files);
     StartBar();
     ASSERT_GT(ButtonsPerPage, 0);
     ASSERT_GT(16 * ButtonsPerPage, kMaxButtons);
     ASSERT_LE(16 * ButtonsPerPage, files);
     turnAllPages();
-    const int icons = CountIcons(), bitmaps = CountGdiObjects(OBJ_BITMAP);
-    registerFiles("b");
+    const GuiCounts before = CountGuiObjects();
+    RegisterNewFiles(folder, "b", files);
     turnAllPages();
     turnAllPages();
-    EXPECT_EQ(CountIcons(), icons);
-    EXPECT_EQ(CountGdiObjects(OBJ_BITMAP), bitmaps);
+    const GuiCounts after = CountGuiObjects();
+    EXPECT_EQ(after.icons, before.icons);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
     SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
     for (int i = 0; i < ButtonsPerPage; ++i)
         EXPECT_EQ(Draw(Shown(i)),

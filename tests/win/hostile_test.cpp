@@ -262,17 +262,15 @@ bool CancelDialog(HWND dialog)
 }
 
 // The panel's first button: the launch button nearest the bar's top-left corner.
-BOOL CALLBACK FindFirstButton(HWND window, LPARAM lParam)
+HWND FirstButton(HWND bar)
 {
-    HWND *best = reinterpret_cast<HWND *>(lParam);
-    char name[16] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpiA(name, "Button") != 0 || !(GetWindowLongA(window, GWL_STYLE) & BS_ICON))
-        return TRUE;
-    const RECT r = WindowRect(window), b = WindowRect(*best);
-    if (!*best || r.top < b.top || (r.top == b.top && r.left < b.left))
-        *best = window;
-    return TRUE;
+    HWND best = nullptr;
+    for (HWND button : LaunchButtons(bar)) {
+        const RECT r = WindowRect(button), b = WindowRect(best);
+        if (!best || r.top < b.top || (r.top == b.top && r.left < b.left))
+            best = button;
+    }
+    return best;
 }
 
 bool Answers(HWND window, UINT message, WPARAM wParam)
@@ -307,8 +305,7 @@ class HostileRegistry : public testing::TestWithParam<uint32_t>
     // No file of the generated key can be opened, so the click ends in the properties dialog.
     void ClickFirstButton(HWND window)
     {
-        HWND button = nullptr;
-        EnumChildWindows(window, FindFirstButton, reinterpret_cast<LPARAM>(&button));
+        const HWND button = FirstButton(window);
         ASSERT_NE(button, nullptr) << "the panel has no button";
         PostMessageA(button, WM_LBUTTONUP, 0, 0);
         const HWND dialog = WaitForDialogOf(GetProcessId(bar.handle), 5000);

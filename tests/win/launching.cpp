@@ -28,18 +28,6 @@ std::string PrepareRecorder(const char *folderName)
     return recorder;
 }
 
-void StoreRecord(const char *key, int slot, const std::string &text)
-{
-    const std::string name = std::to_string(slot);
-    StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
-}
-
-std::string StoredRecord(const char *key, int slot)
-{
-    const StoredValue v = ReadStored(key, std::to_string(slot).c_str());
-    return v.present ? std::string(v.bytes.begin(), v.bytes.end()) : "<absent>";
-}
-
 void DropPaths(HWND target, const std::vector<std::string> &paths)
 {
     size_t size = sizeof(DROPFILES) + 1;

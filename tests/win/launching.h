@@ -13,11 +13,6 @@ struct Launch {
 
 #include <windows.h>
 
-// A slot record stored as text, terminator included; and read back as stored, "<absent>" when
-// it is not there.
-void StoreRecord(const char *key, int slot, const std::string &text);
-std::string StoredRecord(const char *key, int slot);
-
 // A drop of these paths on a window, as the shell delivers it.
 void DropPaths(HWND target, const std::vector<std::string> &paths);
 

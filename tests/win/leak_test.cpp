@@ -17,56 +17,6 @@
 namespace
 {
 
-// The process's GUI objects. GetGuiResources answers on Windows; Wine leaves it unimplemented
-// but takes handle values with the upper word 0, so trying every value counts exactly there.
-struct GuiCounts {
-    int gdi = 0, windows = 0, menus = 0, icons = 0;
-    bool operator==(const GuiCounts &o) const
-    {
-        return gdi == o.gdi && windows == o.windows && menus == o.menus && icons == o.icons;
-    }
-};
-
-std::ostream &operator<<(std::ostream &out, const GuiCounts &c)
-{
-    return out << "{gdi " << c.gdi << ", windows " << c.windows << ", menus " << c.menus
-               << ", icons " << c.icons << "}";
-}
-
-bool OwnWindow(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process == GetCurrentProcessId();
-}
-
-GuiCounts CountGuiObjects()
-{
-    GuiCounts c;
-    if (GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) != 0) {
-        c.gdi = int(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-        c.windows = int(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-        return c;
-    }
-    for (UINT_PTR h = 1; h < 0x10000; ++h)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)))
-            ++c.gdi;
-    for (UINT_PTR h = 0x20; h < 0x10000; h += 2) {
-        const HWND window = reinterpret_cast<HWND>(h);
-        if (IsWindow(window) && OwnWindow(window))
-            ++c.windows;
-        if (IsMenu(reinterpret_cast<HMENU>(h)))
-            ++c.menus;
-        ICONINFO info;
-        if (GetIconInfo(reinterpret_cast<HICON>(h), &info)) {
-            ++c.icons;
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
-    }
-    return c;
-}
-
 SIZE_T MemoryInUse()
 {
     PROCESS_MEMORY_COUNTERS counters = {};
@@ -99,11 +49,6 @@ HWND DialogCaptioned(const wchar_t *caption)
     EnumThreadWindows(GetCurrentThreadId(), MatchCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
-
-const wchar_t kSettings[] = L"\x74B0\x5883\x8A2D\x5B9A";                 // 環境設定
-const wchar_t kProperties[] = L"\xFF8C\xFF9F\xFF9B\xFF8A\xFF9F\xFF83\xFF68"; // ﾌﾟﾛﾊﾟﾃｨ
-const wchar_t kStartupList[] = L"\x767B\x9332\xFF8C\xFF67\xFF72\xFF99\x4E00\x89A7"; // 登録ﾌｧｲﾙ一覧
-const wchar_t kAbout[] = L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831"; // ﾊﾞｰｼﾞｮﾝ情報
 
 // A step that presses a button of the dialog with this caption once it is up.
 std::function<bool()> Press(const wchar_t *caption, int button)
@@ -138,9 +83,8 @@ class Leaks : public BarTest
         StoreDword("Height", 260);
         StoreDword("MaxPage", 2);
         for (int slot = 0; slot < 30; ++slot) {
-            const std::string name = std::to_string(slot);
-            StoreRaw(kFileKey, name.c_str(), REG_SZ, "C:\\windows\\notepad.exe", 24);
-            StoreRaw(kTitleKey, name.c_str(), REG_SZ, "n", 2);
+            StoreRecord(kFileKey, slot, "C:\\windows\\notepad.exe");
+            StoreRecord(kTitleKey, slot, "n");
         }
         StartBar();
         ASSERT_GT(ButtonsPerPage, 0);
@@ -151,21 +95,21 @@ class Leaks : public BarTest
     {
         switch (which % 5) {
         case 0:
-            DriveModal({Press(kSettings, IDCANCEL)});
+            DriveModal({Press(kSettingsCaption, IDCANCEL)});
             SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
             break;
         case 1:
-            DriveModal({Press(kProperties, IDCANCEL)});
+            DriveModal({Press(kPropertiesCaption, IDCANCEL)});
             OpenPropertiesDialog(which % ButtonsPerPage);
             break;
         case 2:
-            DriveModal({Press(kSettings, IDC_STARTUP_LIST), Press(kStartupList, IDCANCEL),
-                        Press(kSettings, IDCANCEL)});
+            DriveModal({Press(kSettingsCaption, IDC_STARTUP_LIST),
+                        Press(kStartupListCaption, IDCANCEL), Press(kSettingsCaption, IDCANCEL)});
             SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
             break;
         case 3:
-            DriveModal({Press(kSettings, IDC_ABOUT), Press(kAbout, IDOK),
-                        Press(kSettings, IDCANCEL)});
+            DriveModal({Press(kSettingsCaption, IDC_ABOUT), Press(kAboutCaption, IDOK),
+                        Press(kSettingsCaption, IDCANCEL)});
             SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
             break;
         default:

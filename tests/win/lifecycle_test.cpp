@@ -104,20 +104,6 @@ TEST_F(Lifecycle, ASecondStartIsRefusedAndTheBarIsLeftAlone)
     EXPECT_EQ(DispPage, 0); // the refused start read nothing
 }
 
-// A current directory too long for the program folder.
-std::string LongFolder(size_t length)
-{
-    std::string path = TestFolder();
-    CreateDirectoryA((path + "\\long").c_str(), nullptr);
-    path += "\\long";
-    while (path.size() < length) {
-        const size_t part = std::min<size_t>(40, length - path.size() - 1);
-        path += "\\" + std::string(part == 0 ? 1 : part, 'd');
-        CreateDirectoryA(path.c_str(), nullptr);
-    }
-    return path;
-}
-
 // The program folder is that of the program's own file, here this test program's, wherever it
 // was started from and whatever an earlier start stored; the current directory counts only when
 // that name is too long to read (see the long_folder script).
@@ -127,7 +113,7 @@ TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedFolderOfTheProgramWhereverItSta
     CreateDirectoryA("C:\\Winapps\\Bar", nullptr);
     const std::string own = LowerAscii(TestFolder());
     ASSERT_NE(GetFileAttributesA((own + "\\bar_tests.exe").c_str()), INVALID_FILE_ATTRIBUTES);
-    const std::string tooLong = LongFolder(256);
+    const std::string tooLong = FolderOfLength("long", "d", 256);
     // ア (83 41) has a trail byte in the range of "A".
     const struct {
         std::string current;
@@ -139,7 +125,7 @@ TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedFolderOfTheProgramWhereverItSta
                   {"C:\\windows", ""},
                   {tooLong, "c:\\tools\\bar"},
                   {tooLong, nullptr},
-                  {LongFolder(254), nullptr}};
+                  {FolderOfLength("long", "d", 254), nullptr}};
     for (const auto &start : starts) {
         if (start.stored && start.stored[0])
             StoreString("curpath", start.stored);

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "barfixture.h"
 #include "launching.h"
 #include "panel/launch.h"
@@ -20,27 +18,6 @@ namespace
 
 // 表, ソ and 能 end in 0x5C; ア ends in "A", which lower-casing must not touch.
 const char kTrailBackslashes[] = "\x95\x5c\x83\x5c\x94\x5c\x83\x41";
-
-// A folder under the test tree whose path has exactly length bytes, made of nested folders
-// named from the given piece.
-std::string FolderOfLength(const std::string &base, const std::string &piece, size_t length)
-{
-    std::string path = TestFolder() + "\\" + base;
-    CreateDirectoryA(path.c_str(), nullptr);
-    while (path.size() < length) {
-        const size_t room = length - path.size() - 1, most = std::min<size_t>(room, 40);
-        std::string name;
-        while (name.size() + piece.size() <= most)
-            name += piece;
-        if (name.empty())
-            name = std::string(most, 'f');
-        if (room - name.size() == 1) // no room would be left for one more name
-            name += 'f';
-        path += "\\" + name;
-        CreateDirectoryW(Widened(path).c_str(), nullptr); // also beyond 248 bytes
-    }
-    return path;
-}
 
 // The recorder copied to a path of exactly length bytes.
 std::string RecorderAt(const std::string &base, size_t length)
@@ -54,8 +31,6 @@ std::string RecorderAt(const std::string &base, size_t length)
 class LongPaths : public BarTest
 {
   protected:
-    static std::string Folder(const std::string &path) { return path.substr(0, path.rfind('\\')); }
-
     // The text the panel's tooltip holds for the button at index, in the code page's bytes.
     // Asked for in UTF-16: the ANSI request hands back no more than 80 characters.
     static std::string TipText(int index)
@@ -94,9 +69,9 @@ TEST_F(LongPaths, ProgramsOf254And255CharactersOpenWholeInTheirFolders)
     EXPECT_GT(OpenSlot(1), 32);
     const std::vector<Launch> launches = Launches(2);
     ASSERT_EQ(launches.size(), 2u);
-    EXPECT_EQ(launches[0].directory, Folder(at254));
+    EXPECT_EQ(launches[0].directory, FolderOf(at254));
     EXPECT_EQ(launches[0].commandLine.rfind("\"" + at254 + "\"", 0), 0u) << launches[0].commandLine;
-    EXPECT_EQ(launches[1].directory, Folder(at255));
+    EXPECT_EQ(launches[1].directory, FolderOf(at255));
     EXPECT_EQ(launches[1].commandLine.rfind("\"" + at255 + "\"", 0), 0u) << launches[1].commandLine;
 }
 

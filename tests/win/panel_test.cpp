@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "barfixture.h"
 #include "panel/panel.h"
 #include "placement/barwindow.h"
@@ -21,9 +19,8 @@ class Panel : public BarTest
   protected:
     static void Register(int slot, const char *file, const char *title = "")
     {
-        const std::string name = std::to_string(slot);
-        StoreRaw(kFileKey, name.c_str(), REG_SZ, file, DWORD(strlen(file) + 1));
-        StoreRaw(kTitleKey, name.c_str(), REG_SZ, title, DWORD(strlen(title) + 1));
+        StoreRecord(kFileKey, slot, file);
+        StoreRecord(kTitleKey, slot, title);
     }
     static std::vector<HWND> Buttons()
     {
@@ -75,25 +72,11 @@ class Panel : public BarTest
         SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
         return text;
     }
-    static void Rebuild()
-    {
-        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-        Pump(50);
-    }
-    // Puts the real pointer on the middle of the button, which then sees the move; repeated
-    // until the window system's reports of earlier moves no longer put it back.
+    // Puts the real pointer on the middle of the button, which then sees the move.
     static void PointAt(HWND button, int nudge = 0)
     {
         const RECT r = WindowRect(button);
-        const int x = (r.left + r.right) / 2 + nudge, y = (r.top + r.bottom) / 2;
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            SetCursorPos(x, y);
-            Pump(30);
-            POINT at;
-            GetCursorPos(&at);
-            if (at.x == x && at.y == y)
-                return;
-        }
+        MoveCursor((r.left + r.right) / 2 + nudge, (r.top + r.bottom) / 2);
     }
 
   private:
@@ -110,15 +93,15 @@ class Panel : public BarTest
 TEST_F(Panel, AVerticalBarHoldsAsManyButtonsAsFitItsLength)
 {
     StartBar();
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    const int expected = std::min(69, int(client.bottom - 104 - QueryTaskbarMargin()) / 22);
+    // A client area of 27 x 766; below the strips' 104 pixels and Wine's taskbar margin of 30
+    // there is room for 28 buttons of 22.
+    const int expected = 28;
     ASSERT_EQ(ButtonsPerPage, expected);
     const std::vector<HWND> buttons = Buttons();
     ASSERT_EQ(int(buttons.size()), expected);
     RECT panel = WindowRect(ButtonPanel);
     MapWindowPoints(nullptr, BarWindow, reinterpret_cast<POINT *>(&panel), 2);
-    EXPECT_TRUE(SameRect(panel, RECT{2, 104, client.right - 2, client.bottom})) << Describe(panel);
+    EXPECT_TRUE(SameRect(panel, RECT{2, 104, 25, 766})) << Describe(panel);
     for (int i = 0; i < expected; ++i) {
         HWND button = GetDlgItem(ButtonPanel, i);
         ASSERT_NE(button, nullptr) << i;
@@ -135,9 +118,7 @@ TEST_F(Panel, AHorizontalBarLaysItsButtonsSideBySide)
 {
     StoreDword("AppBarMode", 3);
     StartBar();
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    EXPECT_EQ(ButtonsPerPage, std::min(70, int(client.right - 104 - 4) / 23));
+    EXPECT_EQ(ButtonsPerPage, 39); // 1022 pixels less the strips' 104 and a margin of 4, by 23
     RECT r = WindowRect(GetDlgItem(ButtonPanel, 2));
     MapWindowPoints(nullptr, ButtonPanel, reinterpret_cast<POINT *>(&r), 2);
     EXPECT_TRUE(SameRect(r, RECT{50, 4, 73, 26})) << Describe(r);
@@ -245,15 +226,11 @@ TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
     Register(2, "C:\\windows");
     StartBar();
     const HICON first = IconTable[0], second = IconTable[2];
-    ICONINFO info;
-    ASSERT_TRUE(GetIconInfo(first, &info));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    ASSERT_TRUE(IsIcon(first));
     const int tooltips = CountTooltips();
-    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-    Pump(50);
-    EXPECT_FALSE(GetIconInfo(first, &info));
-    EXPECT_FALSE(GetIconInfo(second, &info));
+    Rebuild();
+    EXPECT_FALSE(IsIcon(first));
+    EXPECT_FALSE(IsIcon(second));
     EXPECT_EQ(CountTooltips(), tooltips);
 }
 
@@ -268,7 +245,7 @@ TEST_F(Panel, PointingAtAButtonShowsItsTitleAndARebuildTakesTheTipAway)
     EXPECT_EQ(ShownTip(), "");
     PointAt(GetDlgItem(ButtonPanel, 3), 1);
     EXPECT_TRUE(PumpUntil([] { return ShownTip() == "Editor"; }, 3000)) << ShownTip();
-    SetCursorPos(500, 400);
+    MoveCursor(500, 400);
 }
 
 TEST_F(Panel, EachPanelBringsItsToolsAndTakesThemAway)

@@ -21,16 +21,6 @@ class Properties : public BarTest
         BarTest::SetUp();
         StartBar();
     }
-    static void Store(const char *key, int slot, const std::string &text)
-    {
-        const std::string name = std::to_string(slot);
-        StoreRaw(key, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
-    }
-    static std::string Record(const char *key, int slot)
-    {
-        const StoredValue v = ReadStored(key, std::to_string(slot).c_str());
-        return v.present ? std::string(v.bytes.begin(), v.bytes.end()) : "<absent>";
-    }
     // Runs the dialog for slot with the given steps; returns whether the panel was rebuilt.
     bool RunDialog(int slot, std::vector<std::function<bool()>> steps)
     {
@@ -46,9 +36,9 @@ class Properties : public BarTest
 
 TEST_F(Properties, ShowsTheRecordsOfTheSlot)
 {
-    Store(kFileKey, 6, "C:\\tools\\tool.exe");
-    Store(kTitleKey, 6, "Tool");
-    Store(kOptionKey, 6, "10000000000000000001");
+    StoreRecord(kFileKey, 6, "C:\\tools\\tool.exe");
+    StoreRecord(kTitleKey, 6, "Tool");
+    StoreRecord(kOptionKey, 6, "10000000000000000001");
     std::string file, title;
     LRESULT selected = -2, checked = -2;
     const bool rebuilt = RunDialog(
@@ -76,7 +66,7 @@ TEST_F(Properties, ShowsTheRecordsOfTheSlot)
 
 TEST_F(Properties, StoringWritesAllThreeRecordsAndRebuilds)
 {
-    Store(kOptionKey, 9, "01234567890123456780");
+    StoreRecord(kOptionKey, 9, "01234567890123456780");
     const bool rebuilt =
         RunDialog(9, {[&] {
                       HWND d = Dialog();
@@ -90,9 +80,9 @@ TEST_F(Properties, StoringWritesAllThreeRecordsAndRebuilds)
                       return true;
                   }});
     EXPECT_TRUE(rebuilt);
-    EXPECT_EQ(Record(kOptionKey, 9), std::string("10000000000000000002") + '\0');
-    EXPECT_EQ(Record(kFileKey, 9), std::string("C:\\windows\\notepad.exe") + '\0');
-    EXPECT_EQ(Record(kTitleKey, 9), std::string("Editor") + '\0');
+    EXPECT_EQ(StoredRecord(kOptionKey, 9), std::string("10000000000000000002") + '\0');
+    EXPECT_EQ(StoredRecord(kFileKey, 9), std::string("C:\\windows\\notepad.exe") + '\0');
+    EXPECT_EQ(StoredRecord(kTitleKey, 9), std::string("Editor") + '\0');
 }
 
 TEST_F(Properties, StoringAnEmptySlotWritesEmptyRecords)
@@ -104,14 +94,14 @@ TEST_F(Properties, StoringAnEmptySlotWritesEmptyRecords)
                   PostMessageA(d, WM_COMMAND, IDOK, 0);
                   return true;
               }});
-    EXPECT_EQ(Record(kOptionKey, 2), std::string("00000000000000000000") + '\0');
-    EXPECT_EQ(Record(kFileKey, 2), std::string(1, '\0'));
-    EXPECT_EQ(Record(kTitleKey, 2), std::string(1, '\0'));
+    EXPECT_EQ(StoredRecord(kOptionKey, 2), std::string("00000000000000000000") + '\0');
+    EXPECT_EQ(StoredRecord(kFileKey, 2), std::string(1, '\0'));
+    EXPECT_EQ(StoredRecord(kTitleKey, 2), std::string(1, '\0'));
 }
 
 TEST_F(Properties, AnUnknownWindowStateIsKeptWhenStored)
 {
-    Store(kOptionKey, 4, "00000000000000000007");
+    StoreRecord(kOptionKey, 4, "00000000000000000007");
     LRESULT selected = 0;
     RunDialog(4, {[&] {
                   HWND d = Dialog();
@@ -122,7 +112,7 @@ TEST_F(Properties, AnUnknownWindowStateIsKeptWhenStored)
                   return true;
               }});
     EXPECT_EQ(selected, CB_ERR);
-    EXPECT_EQ(Record(kOptionKey, 4), std::string("00000000000000000007") + '\0');
+    EXPECT_EQ(StoredRecord(kOptionKey, 4), std::string("00000000000000000007") + '\0');
 }
 
 TEST_F(Properties, CancelStoresNothing)
@@ -179,10 +169,10 @@ class Browsing : public Properties
 
 TEST_F(Browsing, CancelledChangesNothing)
 {
-    Store(kFileKey, 1, "C:\\tools\\tool.exe");
+    StoreRecord(kFileKey, 1, "C:\\tools\\tool.exe");
     const std::string edits =
         Browse(1, [](HWND browse) { PostMessageA(browse, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_EQ(browseCaption, L"\xFF8C\xFF67\xFF72\xFF99\x540D\x306E\x767B\x9332"); // ﾌｧｲﾙ名の登録
+    EXPECT_EQ(browseCaption, kBrowseCaption);
     EXPECT_EQ(edits, "C:\\tools\\tool.exe|typed");
 }
 

@@ -66,7 +66,7 @@ TEST_F(Settings, OkWithoutChangesWritesAllSevenValuesAndChangesNothingOnScreen)
     const HWND panel = ButtonPanel;
     Calls.clear();
     Configure([](HWND) {});
-    EXPECT_EQ(caption, L"\x74B0\x5883\x8A2D\x5B9A"); // 環境設定
+    EXPECT_EQ(caption, kSettingsCaption);
     EXPECT_EQ(StoredDword("HideTime"), 200);
     EXPECT_EQ(StoredDword("TopMode"), 1);
     EXPECT_EQ(StoredDword("HideMode"), 0);
@@ -112,7 +112,7 @@ TEST_F(Settings, MorePagesChangeNothingOnScreen)
     EXPECT_EQ(ButtonPanel, panel);
     Configure([](HWND dialog) { Select(dialog, 2); });
     EXPECT_EQ(StoredDword("MaxPage"), 2);
-    EXPECT_EQ(DispPage, 3 > 2 ? 0 : 3);
+    EXPECT_EQ(DispPage, 0); // page 3 lies beyond the three pages left
 }
 
 TEST_F(Settings, AnUnofferedPageCountSelectsNothingAndIsKept)
@@ -212,10 +212,9 @@ class StartupList : public Settings
   protected:
     static void Mark(int slot, const char *title, const char *options)
     {
-        const std::string name = std::to_string(slot);
-        StoreRaw(kTitleKey, name.c_str(), REG_SZ, title, DWORD(strlen(title) + 1));
-        StoreRaw(kFileKey, name.c_str(), REG_SZ, "c:\\x.exe", 9);
-        StoreRaw(kOptionKey, name.c_str(), REG_SZ, options, 21);
+        StoreRecord(kTitleKey, slot, title);
+        StoreRecord(kFileKey, slot, "c:\\x.exe");
+        StoreRecord(kOptionKey, slot, options);
     }
     static std::vector<std::string> Titles(HWND list)
     {
@@ -272,7 +271,7 @@ TEST_F(StartupList, ListsMarkedSlotsInRangeByTitle)
     Mark(900, "Beyond", "10000000000000000000");
     std::vector<std::string> titles;
     UseList([&](HWND list) { titles = Titles(list); });
-    EXPECT_EQ(listCaption, L"\x767B\x9332\xFF8C\xFF67\xFF72\xFF99\x4E00\x89A7"); // 登録ﾌｧｲﾙ一覧
+    EXPECT_EQ(listCaption, kStartupListCaption);
     EXPECT_EQ(titles, (std::vector<std::string>{"Alpha", "", "Charlie"}));
 }
 
@@ -351,8 +350,7 @@ TEST_F(Settings, TheAboutBoxClosesOnOkEnterEscAndItsCloseBox)
                     }},
                    5000);
         SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
-        EXPECT_EQ(aboutCaption,
-                  L"\xFF8A\xFF9E\xFF70\xFF7C\xFF9E\xFF6E\xFF9D\x60C5\x5831"); // ﾊﾞｰｼﾞｮﾝ情報
+        EXPECT_EQ(aboutCaption, kAboutCaption);
         EXPECT_TRUE(backInSettings);
     }
 }

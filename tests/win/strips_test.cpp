@@ -66,7 +66,7 @@ TEST_F(Strips, EachButtonHasItsJapaneseTip)
 {
     StartBar();
     EXPECT_EQ(TipFor(IDM_EXIT), L"\x7D42\x4E86");                                  // 終了
-    EXPECT_EQ(TipFor(IDM_SETTINGS), L"\x74B0\x5883\x8A2D\x5B9A");                  // 環境設定
+    EXPECT_EQ(TipFor(IDM_SETTINGS), kSettingsCaption);
     EXPECT_EQ(TipFor(IDM_PREVIOUS_PAGE), L"\x524D\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 前ﾍﾟｰｼﾞ
     EXPECT_EQ(TipFor(IDM_NEXT_PAGE), L"\x6B21\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 次ﾍﾟｰｼﾞ
     EXPECT_EQ(TipFor(40099), L"untouched");
@@ -75,11 +75,10 @@ TEST_F(Strips, EachButtonHasItsJapaneseTip)
 TEST_F(Strips, AVerticalBarStacksStripsPanelAndToolbarButtons)
 {
     StartBar();
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{2, 0, client.right - 2, 94}));
-    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{0, 94, client.right, 104}));
-    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{2, 104, client.right - 2, client.bottom}));
+    // The docked bar's client area is 27 x 766.
+    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{2, 0, 25, 94}));
+    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{0, 94, 27, 104}));
+    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{2, 104, 25, 766}));
     EXPECT_NE(GetWindowLongA(GripStrip, GWL_EXSTYLE) & WS_EX_STATICEDGE, 0);
     RECT previous = {};
     for (int i = 0; i < 4; ++i) {
@@ -99,11 +98,10 @@ TEST_F(Strips, AHorizontalBarLaysThemSideBySide)
 {
     StoreDword("AppBarMode", 1);
     StartBar();
-    RECT client;
-    GetClientRect(BarWindow, &client);
-    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{0, 0, 94, client.bottom}));
-    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{94, 0, 104, client.bottom}));
-    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{104, 0, client.right, client.bottom}));
+    // The docked bar's client area is 1022 x 27.
+    EXPECT_TRUE(SameRect(InBar(CommandStrip), RECT{0, 0, 94, 27}));
+    EXPECT_TRUE(SameRect(InBar(GripStrip), RECT{94, 0, 104, 27}));
+    EXPECT_TRUE(SameRect(InBar(ButtonPanel), RECT{104, 0, 1022, 27}));
     EXPECT_EQ(SendMessageA(Toolbar(), TB_GETROWS, 0, 0), 1);
 }
 
@@ -137,9 +135,9 @@ TEST_F(Strips, TheBarStaysTopmostWhenItDocksAgain)
 {
     StoreDword("FloatMode", 1);
     StartBar();
-    SetCursorPos(100, 100);
+    MoveCursor(100, 100);
     SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
-    SetCursorPos(1023, 300);
+    MoveCursor(1023, 300);
     Pump(100);
     SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(FloatMode, 0);
