@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "panel/panel.h"
+#include "panel/syslib.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
@@ -84,8 +85,8 @@ static char *LoadBrowseFilter(char *filter, int size)
 static BOOL ShowOpenFileDialog(OPENFILENAMEA *record)
 {
     typedef BOOL(WINAPI * OpenFileDialog)(OPENFILENAMEA *);
-    static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(
-        reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "GetOpenFileNameA")));
+    static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(reinterpret_cast<void *>(
+        GetProcAddress(LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameA")));
     return show ? show(record) : FALSE;
 }
 

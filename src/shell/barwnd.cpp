@@ -1,7 +1,5 @@
 #include "shell/barwnd.h"
 
-#include <commctrl.h>
-
 #include "dialogs/propsdlg.h"
 #include "dialogs/settingsdlg.h"
 #include "panel/fileicon.h"
@@ -9,6 +7,7 @@
 #include "panel/launchbtn.h"
 #include "panel/panel.h"
 #include "panel/strips.h"
+#include "panel/syslib.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
 #include "placement/barwindow.h"
@@ -70,9 +69,11 @@ static void ReadPlacementSettings()
     FloatMode = ReadSetting(kFloatMode) != 0;
 }
 
+// Without its common controls the bar cannot stand: the window is not made.
 static LRESULT OnCreate(HWND window)
 {
-    InitCommonControls();
+    if (!LoadCommonControls())
+        return -1;
     AttachBarWindow(window);
     SetSlotPropertiesOpener(OpenPropertiesDialog);
     LaunchLock = 0;

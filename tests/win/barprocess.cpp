@@ -9,14 +9,14 @@ std::string KorimbelPath()
     return TestFolder() + "\\..\\korimbel.exe";
 }
 
-BarProcess StartKorimbel(const std::string &currentDirectory)
+BarProcess StartKorimbel(const std::string &currentDirectory, const std::string &program)
 {
     BarProcess p;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    std::string command = "\"" + KorimbelPath() + "\"";
-    if (CreateProcessA(KorimbelPath().c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+    std::string command = "\"" + program + "\"";
+    if (CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                        currentDirectory.c_str(), &si, &pi)) {
         CloseHandle(pi.hThread);
         p.handle = pi.hProcess;

@@ -12,8 +12,10 @@ struct BarProcess {
 
 std::string KorimbelPath();
 
-// Starts the program in the given current folder; handle null when it could not start.
-BarProcess StartKorimbel(const std::string &currentDirectory);
+// Starts the program (the build's, or the one at program) in the given current folder, as a
+// double-click does; handle null when it could not start.
+BarProcess StartKorimbel(const std::string &currentDirectory,
+                         const std::string &program = KorimbelPath());
 
 // Ends a bar a test left running, and the debugger a crash of it may have started, so that
 // neither holds up a later test.
