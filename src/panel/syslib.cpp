@@ -23,7 +23,7 @@ HMODULE LoadSystemLibrary(const char *name)
 {
     char path[MAX_PATH + 32];
     const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH || lstrlenA(name) > 30)
+    if (length == 0 || length >= MAX_PATH)
         return nullptr;
     path[length] = '\\';
     lstrcpyA(path + length + 1, name);

@@ -12,7 +12,8 @@
 // calls, are looked for in System32 only. Called before anything else runs.
 void RestrictLibrarySearch();
 
-// The library of this name from System32, its own imports found there first; null when missing.
+// The library of this file name (of at most 30 characters) from System32, its own imports found
+// there first; null when missing.
 HMODULE LoadSystemLibrary(const char *name);
 
 // The common controls of System32, loaded at run time rather than imported, so that the loader

@@ -177,16 +177,12 @@ class EndToEnd : public testing::Test
         Pump(300);
         return window;
     }
+    HWND StartBar() { return StartBar(home, KorimbelPath()); }
 
     // Documents of the help's type open in the recorder program, which writes down how it was
     // started. (The test bed's Wine knows no type for .htm; its shell reads the types of the
     // whole machine only.)
     static constexpr const char *kHelpTypeKey = ".htm";
-    // Wine's own setting of the libraries korimbel.exe takes from a file rather than its own
-    // (Wine reads WINEDLLOVERRIDES from the Linux side's environment, which a Windows program
-    // cannot set for the process it starts).
-    static constexpr const char *kPreferNativeKey =
-        "Software\\Wine\\AppDefaults\\korimbel.exe\\DllOverrides";
     static constexpr const char *kHelpViewerKey = "Korimbel.TestHelp";
     static void ViewHelpWith(const std::string &recorder)
     {
@@ -203,7 +199,11 @@ class EndToEnd : public testing::Test
         }
     }
 
-    HWND StartBar() { return StartBar(home, KorimbelPath()); }
+    // Wine's setting, for korimbel.exe alone, of the libraries it takes from a DLL file found on
+    // the search path before its own. (WINEDLLOVERRIDES would not do: Wine reads it from the
+    // Linux side's environment, which a Windows program cannot set for a process it starts.)
+    static constexpr const char *kPreferNativeKey =
+        "Software\\Wine\\AppDefaults\\korimbel.exe\\DllOverrides";
 
     // Asks the bar to close, as its exit does, and waits for the process to end.
     void QuitBar(HWND window)
