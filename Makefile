@@ -1,10 +1,10 @@
-# The project's whole interface: setup, build, run, test, fuzz, bench.
+# The project's whole interface: setup, build, run, test, fuzz, bench, dist.
 BUILD := build
 NATIVE := $(BUILD)/native
 JOBS := $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup build run test fuzz bench clean
+.PHONY: all setup build run test fuzz bench dist clean
 all: build
 
 setup:
@@ -36,6 +36,10 @@ fuzz: | setup
 
 bench: build
 	bash scripts/bench.sh
+
+# The download: build/dist/korimbel-<version>-win32.zip and its SHA256SUMS.
+dist: $(BUILD)/CMakeCache.txt | setup
+	cmake --build $(BUILD) --target dist -j $(JOBS)
 
 clean:
 	-bash scripts/testbed.sh down

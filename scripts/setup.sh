@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make g++ googletest
   wine wine32:i386 wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
-  python3 "clang-$clang_version" "libclang-rt-$clang_version-dev" libx11-dev
+  python3 unzip "clang-$clang_version" "libclang-rt-$clang_version-dev" libx11-dev
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

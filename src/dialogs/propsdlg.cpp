@@ -5,6 +5,7 @@
 
 #include "panel/launch.h"
 #include "panel/panel.h"
+#include "panel/syslib.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
@@ -87,8 +88,8 @@ static wchar_t *LoadBrowseFilter(wchar_t *filter, int size)
 static BOOL ShowOpenFileDialog(OPENFILENAMEW *record)
 {
     typedef BOOL(WINAPI * OpenFileDialog)(OPENFILENAMEW *);
-    static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(
-        reinterpret_cast<void *>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "GetOpenFileNameW")));
+    static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(reinterpret_cast<void *>(
+        GetProcAddress(LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
     return show ? show(record) : FALSE;
 }
 

@@ -1,11 +1,11 @@
 #include "panel/fileicon.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstring>
 
 #include "panel/layout.h"
+#include "panel/syslib.h"
 #include "text/paths.h"
 
 // Asking the shell for a file's icon is the dearest step of a rebuild, and every rebuild of the
@@ -115,7 +115,7 @@ static HICON AskShell(const char *file)
     SHFILEINFOA info = {};
     const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
         SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    return list ? ImageList_GetIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+    return list ? GetImageListIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
 }
 
 HICON CreateFileIcon(const char *file)

@@ -1,8 +1,7 @@
 #include "panel/strips.h"
 
-#include <commctrl.h>
-
 #include "panel/layout.h"
+#include "panel/syslib.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 
@@ -104,8 +103,8 @@ void CreateCommandToolbar()
         buttons[i].fsStyle = TBSTYLE_BUTTON;
         LoadStringA(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
     }
-    Toolbar =
-        CreateToolbarEx(CommandStrip, kToolbarStyle, IDC_COMMAND_TOOLBAR, kToolbarButtons, Instance, IDB_TOOLBAR,
-                        buttons, kToolbarButtons, 0, 0, 16, 16, sizeof(TBBUTTON));
+    Toolbar = CreateToolbarFromSystem(CommandStrip, kToolbarStyle, IDC_COMMAND_TOOLBAR,
+                                      kToolbarButtons, Instance, IDB_TOOLBAR, buttons,
+                                      kToolbarButtons, 0, 0, 16, 16, sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
 }

@@ -1,6 +1,5 @@
 #include "shell/barwnd.h"
 
-#include <commctrl.h>
 #include <objbase.h>
 
 #include "dialogs/propsdlg.h"
@@ -10,6 +9,7 @@
 #include "panel/launchbtn.h"
 #include "panel/panel.h"
 #include "panel/strips.h"
+#include "panel/syslib.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
 #include "placement/barwindow.h"
@@ -87,11 +87,13 @@ static void ReadPlacementSettings()
 }
 
 // COM for the shell, from before its first call to the bar's end: the shell extensions that open
-// documents, draw icons and run the browse dialog need an apartment-threaded caller.
+// documents, draw icons and run the browse dialog need an apartment-threaded caller. Without its
+// common controls the bar cannot stand: the window is not made.
 static LRESULT OnCreate(HWND window)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    InitCommonControls();
+    if (!LoadCommonControls())
+        return -1;
     AttachBarWindow(window);
     SetSlotPropertiesOpener(OpenPropertiesDialog);
     LaunchLock = 0;

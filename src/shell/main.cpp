@@ -1,9 +1,11 @@
 #include <windows.h>
 
+#include "panel/syslib.h"
 #include "shell/instance.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int showCommand)
 {
+    RestrictLibrarySearch();
     if (!ClaimSingleBar())
         return 0;
     if (!previous && !RegisterBarClass(instance))

@@ -15,8 +15,8 @@ struct BarProcess {
 std::string KorimbelFolder();
 std::string KorimbelPath();
 
-// Starts the program (or a copy of it) in the given current folder; handle null when it could
-// not start.
+// Starts the program (the build's, or the one at program) in the given current folder, as a
+// double-click does; handle null when it could not start.
 BarProcess StartKorimbel(const std::string &currentDirectory,
                          const std::string &program = KorimbelPath());
 

@@ -3,6 +3,12 @@
 
 #include <shlwapi.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
 #include "barprocess.h"
 #include "bartest.h"
 #include "launching.h"
@@ -13,24 +19,132 @@
 namespace
 {
 
+std::wstring Wide(const std::string &text, UINT codePage = CP_ACP)
+{
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), &wide[0],
+                                    int(wide.size())));
+    return wide;
+}
+
+std::string Narrow(const std::wstring &text, UINT codePage = CP_ACP)
+{
+    std::string narrow(text.size() * 3, '\0');
+    narrow.resize(WideCharToMultiByte(codePage, 0, text.data(), int(text.size()), &narrow[0],
+                                      int(narrow.size()), nullptr, nullptr));
+    return narrow;
+}
+
+std::string FileBytes(const std::wstring &path)
+{
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// The Linux path of a file that Wine shows under a drive letter.
+std::wstring LinuxPath(const std::wstring &windowsPath)
+{
+    typedef char *(CDECL * ToLinux)(const wchar_t *);
+    const ToLinux toLinux = reinterpret_cast<ToLinux>(reinterpret_cast<void *>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char *path = toLinux ? toLinux(windowsPath.c_str()) : nullptr;
+    if (!path)
+        return L"";
+    const std::wstring wide = Wide(path, CP_UTF8);
+    HeapFree(GetProcessHeap(), 0, path);
+    return wide;
+}
+
+// Runs a command of the Linux side's shell in the given folder and waits until it has ended;
+// its exit status, or -1 when it did not end within 10 seconds. (Wine starts a Linux program
+// without a Windows process: the handle it gives cannot be waited for. So the shell writes the
+// status into a file, and that is waited for.)
+int RunLinuxCommand(const std::wstring &command, const wchar_t *folder = nullptr)
+{
+    const std::wstring status = Wide(TestFolder()) + L"\\linux-status.txt";
+    DeleteFileW(status.c_str());
+    std::wstring line = L"sh -c \"" + command + L"; echo $? >'" + LinuxPath(status) + L"'\"";
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    if (!CreateProcessW(L"Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &si,
+                        &pi))
+        return -1;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    std::string written;
+    PumpUntil(
+        [&] {
+            written = FileBytes(status);
+            return !written.empty() && written.back() == '\n';
+        },
+        10000);
+    return written.empty() ? -1 : std::atoi(written.c_str());
+}
+
 // Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
-// display that shows the Wine desktop (whose coordinates are the desktop's). Wine starts a Linux
-// program without filling in its handles: what a test would wait for and close there is whatever
-// lay on the stack, such as the handle of the bar's process.
+// display that shows the Wine desktop (whose coordinates are the desktop's).
 void Xdotool(const std::string &arguments)
 {
-    std::string command = "xdotool " + arguments;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0,
-                               nullptr, nullptr, &si, &pi));
-    if (pi.hProcess) {
-        WaitForSingleObject(pi.hProcess, 10000);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
+    ASSERT_EQ(RunLinuxCommand(L"xdotool " + Wide(arguments)), 0) << arguments;
     Sleep(100);
+}
+
+// The names of the files in a folder that match the pattern, sorted.
+std::vector<std::wstring> FilesIn(const std::wstring &folder, const wchar_t *pattern = L"*")
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"\\" + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Deletes the files of a folder, then the folder; true when the folder is gone.
+bool RemoveFolder(const std::wstring &folder)
+{
+    for (const std::wstring &name : FilesIn(folder))
+        DeleteFileW((folder + L"\\" + name).c_str());
+    return RemoveDirectoryW(folder.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND ||
+           GetLastError() == ERROR_PATH_NOT_FOUND;
+}
+
+// Every line ends in CR LF, the last one included.
+bool WindowsLineEnds(const std::string &text)
+{
+    for (size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            return false;
+    return !text.empty() && text.back() == '\n';
+}
+
+// The file properties (version resource) of a program; empty when it has none.
+std::vector<BYTE> FileProperties(const std::wstring &program)
+{
+    std::vector<BYTE> data(GetFileVersionInfoSizeW(program.c_str(), nullptr));
+    if (data.empty() || !GetFileVersionInfoW(program.c_str(), 0, DWORD(data.size()), data.data()))
+        data.clear();
+    return data;
+}
+
+// One text of the file properties' block of a language and code page ("041104b0").
+std::wstring PropertyText(const std::vector<BYTE> &properties, const wchar_t *block,
+                          const wchar_t *name)
+{
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
+    void *text = nullptr;
+    UINT length = 0;
+    if (properties.empty() || !VerQueryValueW(properties.data(), path.c_str(), &text, &length) ||
+        length == 0)
+        return L"";
+    return static_cast<const wchar_t *>(text);
 }
 
 bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000)
@@ -75,17 +189,47 @@ class EndToEnd : public testing::Test
         EndKorimbel(other);
         DeleteKeyTree(kRootKey);
         DeleteRunValue(HKEY_LOCAL_MACHINE);
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, kHelpTypeKey);
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, kHelpViewerKey);
+        DeleteKeyTree(kPreferNativeKey);
     }
 
     // Starts the bar and waits until its window stands where it goes.
-    HWND StartBar()
+    HWND StartBar(const std::string &folder, const std::string &program)
     {
-        bar = StartKorimbel(home);
+        bar = StartKorimbel(folder, program);
         EXPECT_NE(bar.handle, nullptr);
         const HWND window = WaitForBar();
         Pump(300);
         return window;
     }
+    HWND StartBar() { return StartBar(home, KorimbelPath()); }
+
+    // Documents of the help's type open in the recorder program, which writes down how it was
+    // started. (The test bed's Wine knows no type for .htm; its shell reads the types of the
+    // whole machine only.)
+    static constexpr const char *kHelpTypeKey = ".htm";
+    static constexpr const char *kHelpViewerKey = "Korimbel.TestHelp";
+    static void ViewHelpWith(const std::string &recorder)
+    {
+        const std::string command = "\"" + recorder + "\" \"%1\"";
+        for (const auto &value :
+             {std::make_pair(std::string(kHelpTypeKey), std::string(kHelpViewerKey)),
+              std::make_pair(std::string(kHelpViewerKey) + "\\shell\\open\\command", command)}) {
+            HKEY key;
+            RegCreateKeyExA(HKEY_CLASSES_ROOT, value.first.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &key, nullptr);
+            RegSetValueExA(key, "", 0, REG_SZ, reinterpret_cast<const BYTE *>(value.second.c_str()),
+                           DWORD(value.second.size() + 1));
+            RegCloseKey(key);
+        }
+    }
+
+    // Wine's setting, for korimbel.exe alone, of the libraries it takes from a DLL file found on
+    // the search path before its own. (WINEDLLOVERRIDES would not do: Wine reads it from the
+    // Linux side's environment, which a Windows program cannot set for a process it starts.)
+    static constexpr const char *kPreferNativeKey =
+        "Software\\Wine\\AppDefaults\\korimbel.exe\\DllOverrides";
 
     // Asks the bar to close, as its exit does, and waits for the process to end.
     void QuitBar(HWND window)
@@ -337,37 +481,9 @@ TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
     EXPECT_EQ(StoredDword("DispPage"), 0); // the page count shrank below the page shown
 }
 
-// For one test, "open" on an .htm document starts the recorder with the document's path (the
-// prefix of the tests has no program of its own for .htm); what was there before comes back.
-class HtmOpenedByRecorder
-{
-  public:
-    explicit HtmOpenedByRecorder(const std::string &recorder)
-        : before(ReadStored(HKEY_CLASSES_ROOT, ".htm", ""))
-    {
-        const std::string command = "\"" + recorder + "\" \"%1\"";
-        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, kClass, 0);
-        RegSetValueA(HKEY_CLASSES_ROOT, (std::string(kClass) + "\\shell\\open\\command").c_str(),
-                     REG_SZ, command.c_str(), 0);
-    }
-    ~HtmOpenedByRecorder()
-    {
-        SHDeleteKeyA(HKEY_CLASSES_ROOT, kClass);
-        if (before.present)
-            RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ,
-                         reinterpret_cast<const char *>(before.bytes.data()), 0);
-        else
-            SHDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
-    }
-
-  private:
-    static constexpr const char *kClass = "KorimbelTest.htm";
-    const StoredValue before;
-};
-
 TEST_F(EndToEnd, TheAboutBoxClosesAndTheHelpDocumentBesideTheProgramOpens)
 {
-    const HtmOpenedByRecorder association(PrepareRecorder("Recorder Home"));
+    ViewHelpWith(PrepareRecorder("Recorder Home"));
     // A document of the same name in the current folder, which the bar must not take.
     CloseHandle(CreateFileA((home + "\\korimbel.htm").c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -455,6 +571,137 @@ TEST_F(EndToEnd, TwoStartsAMomentApartLeaveOneBar)
     }
 }
 
+// The texts of a dialog's controls, in their order.
+std::vector<std::wstring> ControlTexts(HWND dialog)
+{
+    std::vector<std::wstring> texts;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        wchar_t text[128] = L"";
+        GetWindowTextW(control, text, 128);
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+// The download as a user takes it: unpacked into a folder with a blank and Japanese characters
+// in its name and started there by a double-click.
+TEST_F(EndToEnd, TheZipUnpackedIntoAJapaneseFolderShowsItsVersionAndHelpAndLeavesOnlyItsKey)
+{
+    const std::wstring tools = L"C:\\\x30C4\x30FC\x30EB\x96C6"; // C:\ツール集
+    const std::wstring folder = tools + L"\\Korimbel 1.0";
+    ASSERT_TRUE(RemoveFolder(folder)); // left by an earlier run
+    CreateDirectoryW(tools.c_str(), nullptr);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring zip =
+        Wide(TestFolder()) + L"\\..\\dist\\korimbel-" KORIMBEL_VERSION "-win32.zip";
+    ASSERT_EQ(RunLinuxCommand(L"unzip -q '" + LinuxPath(zip) + L"'", folder.c_str()), 0);
+    const std::vector<std::wstring> unpacked = FilesIn(folder);
+    EXPECT_EQ(unpacked, (std::vector<std::wstring>{L"LICENSE.txt", L"korimbel.exe", L"korimbel.htm",
+                                                   L"readme.txt"}));
+    EXPECT_EQ(FileBytes(folder + L"\\korimbel.exe"), FileBytes(Wide(KorimbelPath())));
+    for (const wchar_t *text : {L"\\readme.txt", L"\\LICENSE.txt", L"\\korimbel.htm"})
+        EXPECT_TRUE(WindowsLineEnds(FileBytes(folder + text))) << Narrow(text);
+    EXPECT_EQ(FileBytes(folder + L"\\readme.txt").compare(0, 3, "\xEF\xBB\xBF"), 0);
+
+    const std::string recorder = PrepareRecorder("Help Viewer");
+    ViewHelpWith(recorder);
+    const std::string programFolder = Narrow(folder);
+    const HWND window = StartBar(programFolder, programFolder + "\\korimbel.exe");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
+        << Describe(WindowRect(window));
+    const HWND settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    PostMessageA(settings, WM_COMMAND, 3, 0); // ﾊﾞｰｼﾞｮﾝ
+    const HWND about = WaitForDialog(kAboutCaption);
+    ASSERT_NE(about, nullptr);
+    const std::vector<BYTE> properties = FileProperties(folder + L"\\korimbel.exe");
+    const std::vector<std::wstring> shown = ControlTexts(about);
+    for (const std::wstring &line :
+         {L"Korimbel " + PropertyText(properties, L"041104b0", L"ProductVersion"),
+          PropertyText(properties, L"041104b0", L"LegalCopyright")})
+        EXPECT_NE(std::find(shown.begin(), shown.end(), line), shown.end())
+            << Narrow(line, CP_UTF8);
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(about); }, 3000));
+    PostMessageA(settings, WM_COMMAND, 5, 0); // 使い方
+    const std::vector<Launch> viewers = Launches(1);
+    ASSERT_EQ(viewers.size(), 1u);
+    EXPECT_EQ(viewers[0].commandLine,
+              "\"" + recorder + "\" \"" + programFolder + "\\korimbel.htm\"");
+    PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
+    QuitBar(window);
+
+    // Removing it as the read-me says leaves nothing: the bar wrote no file into its folder,
+    // holds none open and keeps its settings in its key.
+    EXPECT_TRUE(KeyExists(kRootKey));
+    EXPECT_EQ(FilesIn(folder), unpacked);
+    EXPECT_TRUE(RemoveFolder(folder));
+    RemoveDirectoryW(tools.c_str());
+}
+
+BOOL CALLBACK KeepTopmostButton(HWND child, LPARAM lParam)
+{
+    RECT &topmost = *reinterpret_cast<RECT *>(lParam);
+    char name[16] = "";
+    GetClassNameA(child, name, 16);
+    const RECT r = WindowRect(child);
+    if (lstrcmpiA(name, "Button") == 0 && r.top < topmost.top)
+        topmost = r;
+    return TRUE;
+}
+
+// The screen rectangle of the topmost of the bar's launch buttons.
+RECT FirstLaunchButton(HWND window)
+{
+    RECT topmost = {0, 0x7fff, 0, 0x7fff};
+    EnumChildWindows(window, KeepTopmostButton, reinterpret_cast<LPARAM>(&topmost));
+    return topmost;
+}
+
+// Started from a download folder that holds DLLs named like the system's, the bar loads none of
+// them. Wine is told to prefer native DLLs of these names for korimbel.exe, and so looks for
+// them as Windows does, in the program's folder first.
+TEST_F(EndToEnd, DllsPlantedBesideTheProgramAreNeverLoaded)
+{
+    const std::string folder = FreshFolder("Downloads");
+    ASSERT_TRUE(CopyFileA(KorimbelPath().c_str(), (folder + "\\korimbel.exe").c_str(), FALSE));
+    for (const std::string dll : {"comctl32", "uxtheme", "comdlg32"}) {
+        const std::string planted = folder + "\\" + dll + ".dll";
+        DeleteFileA((planted + ".loaded").c_str());
+        ASSERT_TRUE(CopyFileA((TestFolder() + "\\planted\\" + dll + ".dll").c_str(),
+                              planted.c_str(), FALSE))
+            << dll;
+        StoreRaw(kPreferNativeKey, dll.c_str(), REG_SZ, "native,builtin", 15);
+    }
+    const HWND window = StartBar(folder, folder + "\\korimbel.exe");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
+        << Describe(WindowRect(window));
+    // The toolbar, a common control, opens the settings; an empty button opens its properties,
+    // whose browsing takes the open-file dialog's library.
+    const HWND settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
+    const RECT button = FirstLaunchButton(window);
+    Xdotool("mousemove " + std::to_string((button.left + button.right) / 2) + " " +
+            std::to_string((button.top + button.bottom) / 2) + " click 1");
+    const HWND properties = WaitForDialog(kPropertiesCaption);
+    ASSERT_NE(properties, nullptr) << Describe(button);
+    PostMessageA(properties, WM_COMMAND, 3, 0); // 参照
+    const HWND browse = WaitForDialog(kBrowseCaption);
+    EXPECT_NE(browse, nullptr) << "no open-file dialog";
+    PostMessageA(browse, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(browse); }, 3000));
+    PostMessageA(properties, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(properties); }, 3000));
+    QuitBar(window);
+    EXPECT_EQ(FilesIn(Wide(folder), L"*.loaded"), std::vector<std::wstring>{});
+}
+
 } // namespace
 
 namespace
@@ -474,13 +721,18 @@ std::string ManifestOfKorimbel()
     return text;
 }
 
-TEST(Manifest, RunsAsTheUserUnscaledOnEveryWindowsUpToEleven)
+TEST(Manifest, RunsAsTheUserDpiUnawareAndGdiScaledOnEveryWindowsUpToEleven)
 {
     const std::string manifest = ManifestOfKorimbel();
     ASSERT_FALSE(manifest.empty()) << "no manifest";
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find(">false</dpiAware>"), std::string::npos);
     EXPECT_NE(manifest.find(">unaware</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find("<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/"
+                            "WindowsSettings\">true</gdiScaling>"),
+              std::string::npos);
+    EXPECT_NE(manifest.find("name=\"Quorvane.Korimbel\" version=\"" KORIMBEL_VERSION ".0\""),
+              std::string::npos);
     for (const char *os : {"e2011457-1546-43c5-a5fe-008deee3d3f0",  // Vista
                            "35138b9a-5d96-4fbd-8e2d-a2440225f93a",  // 7
                            "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",  // 8
@@ -488,6 +740,53 @@ TEST(Manifest, RunsAsTheUserUnscaledOnEveryWindowsUpToEleven)
                            "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) // 10 and 11
         EXPECT_NE(manifest.find(os), std::string::npos) << os;
     EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << "the classic controls";
+}
+
+// What Explorer shows as the program's properties, read back as Windows reads them; printed.
+TEST(FileProperties, NameVersionAndMakerInAJapaneseAndANeutralEnglishBlock)
+{
+    const std::vector<BYTE> properties = FileProperties(Wide(KorimbelPath()));
+    ASSERT_FALSE(properties.empty()) << "no version resource";
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(properties.data(), L"\\", reinterpret_cast<void **>(&fixed), &size));
+    char numbers[64];
+    wsprintfA(numbers, "%u.%u.%u.%u %u.%u.%u.%u", HIWORD(fixed->dwFileVersionMS),
+              LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+              LOWORD(fixed->dwFileVersionLS), HIWORD(fixed->dwProductVersionMS),
+              LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS),
+              LOWORD(fixed->dwProductVersionLS));
+    EXPECT_EQ(std::string(numbers), KORIMBEL_VERSION ".0 " KORIMBEL_VERSION ".0");
+    EXPECT_EQ(fixed->dwFileType, DWORD(VFT_APP));
+    std::printf("file and product version %s\n", numbers);
+
+    // Language in the low word, code page (1200, UTF-16) in the high word.
+    DWORD *translations = nullptr;
+    ASSERT_TRUE(VerQueryValueW(properties.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void **>(&translations), &size));
+    EXPECT_EQ(std::vector<DWORD>(translations, translations + size / 4),
+              (std::vector<DWORD>{0x04b00411, 0x04b00000}));
+
+    const std::wstring version = L"" KORIMBEL_VERSION;
+    for (const wchar_t *block : {L"041104b0", L"000004b0"}) {
+        const bool japanese = block[3] == L'1';
+        const std::pair<const wchar_t *, std::wstring> expected[] = {
+            {L"CompanyName", L"the Korimbel authors"},
+            {L"FileDescription", japanese ? L"Korimbel \x30E9\x30F3\x30C1\x30E3\x30FC\x30D0\x30FC"
+                                          : L"Korimbel launcher bar"}, // ランチャーバー
+            {L"FileVersion", version},
+            {L"InternalName", L"korimbel"},
+            {L"LegalCopyright", L"(C) 2026 the Korimbel authors"},
+            {L"OriginalFilename", L"korimbel.exe"},
+            {L"ProductName", L"Korimbel"},
+            {L"ProductVersion", version}};
+        for (const auto &field : expected) {
+            const std::wstring read = PropertyText(properties, block, field.first);
+            EXPECT_EQ(read, field.second) << Narrow(block) << " " << Narrow(field.first);
+            std::printf("%s %-16s %s\n", Narrow(block).c_str(), Narrow(field.first).c_str(),
+                        Narrow(read, CP_UTF8).c_str());
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+// Libraries of the system, found in System32 only. A portable program is often started from a
+// download folder, where a DLL named like a system one may have been planted: Windows looks
+// for the program's imports that are no known DLL (comctl32 is none) and for libraries loaded
+// by bare name in the program's folder first.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+// From now on, libraries loaded by name, by this program or by the system's libraries it
+// calls, are looked for in System32 only. Called before anything else runs.
+void RestrictLibrarySearch();
+
+// The library of this file name (of at most 30 characters) from System32, its own imports found
+// there first; null when missing.
+HMODULE LoadSystemLibrary(const char *name);
+
+// The common controls of System32, loaded at run time rather than imported, so that the loader
+// never resolves them in the program's folder; initialised and with the calls below found.
+// False when the library or one of its calls is missing.
+bool LoadCommonControls();
+extern decltype(&CreateToolbarEx) CreateToolbarFromSystem;
+extern decltype(&ImageList_GetIcon) GetImageListIcon;
