@@ -3,6 +3,7 @@
 #include <tlhelp32.h>
 
 #include "bartest.h"
+#include "store/settings.h"
 
 std::string KorimbelFolder()
 {
@@ -102,4 +103,59 @@ void EndProcesses(const char *imageName)
         }
         return false;
     });
+}
+
+// Wine starts a Linux program without filling in its handles: what a test would wait for and
+// close there is whatever lay on the stack, such as the handle of the bar's process.
+void Xdotool(const std::string &arguments)
+{
+    std::string command = "xdotool " + arguments;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &si, &pi));
+    if (pi.hProcess) {
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    Sleep(100);
+}
+
+bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds)
+{
+    return PumpUntil([&] { return SameRect(WindowRect(window), expected); }, milliseconds);
+}
+
+void BarProcessTest::SetUp()
+{
+    ASSERT_EQ(FindWindowA("KORIMBEL", nullptr), nullptr) << "another bar is running";
+    DeleteKeyTree(kRootKey);
+    DeleteRunValue(HKEY_LOCAL_MACHINE);
+    home = FreshFolder("E2E Home");
+}
+
+void BarProcessTest::TearDown()
+{
+    EndKorimbel(bar);
+    EndKorimbel(other);
+    DeleteKeyTree(kRootKey);
+    DeleteRunValue(HKEY_LOCAL_MACHINE);
+}
+
+HWND BarProcessTest::StartBar()
+{
+    bar = StartKorimbel(home);
+    EXPECT_NE(bar.handle, nullptr);
+    const HWND window = WaitForBar();
+    Pump(300);
+    return window;
+}
+
+void BarProcessTest::QuitBar(HWND window)
+{
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitExit(bar, 10000)) << "the bar did not quit";
+    EXPECT_EQ(bar.exitCode, 0u);
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -38,3 +40,27 @@ bool ProcessRunning(const char *imageName);
 
 // Ends every process of this image name, so that a crash's debugger holds up no later test.
 void EndProcesses(const char *imageName);
+
+// Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
+// display that shows the Wine desktop. Its coordinates are the X screen's, which are the
+// desktop's in the virtual desktop.
+void Xdotool(const std::string &arguments);
+
+bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000);
+
+// The bar started as a user starts it, from a fresh folder, against a clean settings key and
+// start-with-Windows value; a bar or another program a test leaves running is ended.
+class BarProcessTest : public testing::Test
+{
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the bar and waits until its window stands where it goes.
+    HWND StartBar();
+    // Asks the bar to close, as its exit does, and waits for the process to end.
+    void QuitBar(HWND window);
+
+    std::string home;
+    BarProcess bar, other;
+};

@@ -13,31 +13,6 @@
 namespace
 {
 
-// Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
-// display that shows the Wine desktop (whose coordinates are the desktop's). Wine starts a Linux
-// program without filling in its handles: what a test would wait for and close there is whatever
-// lay on the stack, such as the handle of the bar's process.
-void Xdotool(const std::string &arguments)
-{
-    std::string command = "xdotool " + arguments;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    ASSERT_TRUE(CreateProcessA("Z:\\usr\\bin\\xdotool", &command[0], nullptr, nullptr, FALSE, 0,
-                               nullptr, nullptr, &si, &pi));
-    if (pi.hProcess) {
-        WaitForSingleObject(pi.hProcess, 10000);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    Sleep(100);
-}
-
-bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000)
-{
-    return PumpUntil([&] { return SameRect(WindowRect(window), expected); }, milliseconds);
-}
-
 // A dialog of the bar's process, found by its caption as a user sees it. It shows once it has
 // filled in its controls: a test that changed them earlier would see its changes overwritten.
 HWND WaitForDialog(const wchar_t *caption)
@@ -59,45 +34,7 @@ HWND OpenSettings()
     return WaitForDialog(kSettingsCaption);
 }
 
-class EndToEnd : public testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(FindWindowA("KORIMBEL", nullptr), nullptr) << "another bar is running";
-        DeleteKeyTree(kRootKey);
-        DeleteRunValue(HKEY_LOCAL_MACHINE);
-        home = FreshFolder("E2E Home");
-    }
-    void TearDown() override
-    {
-        EndKorimbel(bar);
-        EndKorimbel(other);
-        DeleteKeyTree(kRootKey);
-        DeleteRunValue(HKEY_LOCAL_MACHINE);
-    }
-
-    // Starts the bar and waits until its window stands where it goes.
-    HWND StartBar()
-    {
-        bar = StartKorimbel(home);
-        EXPECT_NE(bar.handle, nullptr);
-        const HWND window = WaitForBar();
-        Pump(300);
-        return window;
-    }
-
-    // Asks the bar to close, as its exit does, and waits for the process to end.
-    void QuitBar(HWND window)
-    {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(WaitExit(bar, 10000)) << "the bar did not quit";
-        EXPECT_EQ(bar.exitCode, 0u);
-    }
-
-    std::string home;
-    BarProcess bar, other;
-};
+using EndToEnd = BarProcessTest;
 
 TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
 {
