@@ -39,4 +39,5 @@ bench: build
 
 clean:
 	-bash scripts/testbed.sh down
+	-bash scripts/testbed.sh --monitors down
 	rm -rf $(BUILD)
