@@ -43,4 +43,5 @@ dist: $(BUILD)/CMakeCache.txt | setup
 
 clean:
 	-bash scripts/testbed.sh down
+	-bash scripts/testbed.sh --monitors down
 	rm -rf $(BUILD)

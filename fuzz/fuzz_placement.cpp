@@ -65,14 +65,20 @@ void CheckAwayTicks(FuzzedDataProvider &in)
     }
 }
 
+// A work area as a monitor may have one, anywhere in the window system's 16-bit range.
+Rect AnyWorkArea(FuzzedDataProvider &in)
+{
+    const int left = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
+    const int top = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
+    return Rect{left, top, left + in.ConsumeIntegralInRange<int>(0, 0xFFFF),
+                top + in.ConsumeIntegralInRange<int>(0, 0xFFFF)};
+}
+
 // A stored floating rectangle, any int at all, comes onto any work area a monitor may have:
 // inside it with its size kept where it fits, else starting on it.
 void CheckFitting(FuzzedDataProvider &in)
 {
-    const int left = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
-    const int top = in.ConsumeIntegralInRange<int>(-0x8000, 0x7FFF);
-    const Rect work = {left, top, left + in.ConsumeIntegralInRange<int>(0, 0xFFFF),
-                       top + in.ConsumeIntegralInRange<int>(0, 0xFFFF)};
+    const Rect work = AnyWorkArea(in);
     const Size size = {in.ConsumeIntegralInRange<int>(0, INT_MAX),
                        in.ConsumeIntegralInRange<int>(0, INT_MAX)};
     const Rect r = MoveInside(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(), size, work);
@@ -85,6 +91,33 @@ void CheckFitting(FuzzedDataProvider &in)
                                 r.bottom <= work.bottom
                           : r.top == work.top;
     Require(across && down, "a bar comes onto the work area, its size kept where it fits");
+}
+
+// On any monitor, a cursor near a side shows the docked strip along that side of its work area;
+// anywhere else the bar's stored size, any int at all, held at the cursor.
+void CheckSnapping(FuzzedDataProvider &in)
+{
+    const Rect work = AnyWorkArea(in);
+    const int x = in.ConsumeIntegralInRange<int>(work.left - 0x10000, work.right + 0x10000);
+    const int y = in.ConsumeIntegralInRange<int>(work.top - 0x10000, work.bottom + 0x10000);
+    const DragRecord drag = {kUndockOffsetX, kUndockOffsetY, in.ConsumeIntegral<int>(),
+                             in.ConsumeIntegral<int>()};
+    const int edge = EdgeAtPoint(x, y, work);
+    const Rect r = SnapRect(x, y, work, drag);
+    if (edge == kOpenScreen) {
+        Require(r.left == x - kUndockOffsetX && r.top == y - kUndockOffsetY,
+                "in the open the bar is held at the offset");
+        return;
+    }
+    const bool onSide = edge == kEdgeLeft    ? r.left == work.left
+                        : edge == kEdgeTop   ? r.top == work.top
+                        : edge == kEdgeRight ? r.right == work.right
+                                             : r.bottom == work.bottom;
+    const bool thick =
+        IsVerticalEdge(edge)
+            ? r.right - r.left == kDockedThickness && r.top == work.top && r.bottom == work.bottom
+            : r.bottom - r.top == kDockedThickness && r.left == work.left && r.right == work.right;
+    Require(onSide && thick, "a docked strip lies along the side of the work area it docks to");
 }
 
 // Every button of a page lies inside the panel, along the bar.
@@ -129,5 +162,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CheckAwayTicks(in);
     CheckPanel(in);
     CheckFitting(in);
+    CheckSnapping(in);
     return 0;
 }

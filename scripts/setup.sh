@@ -4,10 +4,14 @@
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/versions.sh"
 
+# The two-monitor test bed needs xrandr (x11-xserver-utils) to split its screen, and the 32-bit
+# Xinerama library through which Wine's 32-bit X11 driver sees the monitors; no 32-bit XRandR
+# library may come with it (Wine would see one screen again).
 packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make g++ googletest
   wine wine32:i386 wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
   python3 unzip "clang-$clang_version" "libclang-rt-$clang_version-dev" libx11-dev
+  x11-xserver-utils libxinerama1:i386
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -2,6 +2,7 @@
 
 #include "placement/autohide.h"
 #include "placement/barwindow.h"
+#include "placement/monitors.h"
 #include "placement/winrect.h"
 #include "res/resource.h"
 #include "store/settings.h"
@@ -9,7 +10,7 @@
 static_assert(sizeof(APPBARDATA) == 36, "the shell expects the 32-bit app-bar record");
 
 static APPBARDATA AppBar;
-static int TaskbarHeight;
+static Rect Taskbar;
 // From ABM_NEW to ABM_REMOVE: the shell knows the bar.
 static bool Registered;
 static AppBarObserver Observer;
@@ -47,7 +48,7 @@ void RegisterAppBar(int hideMode)
         Registered = true;
     } else {
         SendToShell(ABM_GETTASKBARPOS, &AppBar);
-        TaskbarHeight = AppBar.rc.bottom - AppBar.rc.top;
+        Taskbar = ToRect(AppBar.rc);
     }
     PositionAppBar(AppBarMode);
 }
@@ -96,7 +97,8 @@ void PositionAppBar(int edge)
         return;
     }
     AppBar.uEdge = edge;
-    SetRect(&AppBar.rc, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const Rect monitor = MonitorHolding(POINT{MonitorX, MonitorY});
+    AppBar.rc = ToRECT(monitor);
     SendToShell(ABM_QUERYPOS, &AppBar);
     AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, kDockedThickness));
     SendToShell(ABM_SETPOS, &AppBar);
@@ -105,7 +107,7 @@ void PositionAppBar(int edge)
         return;
     }
     RECT shown = AppBar.rc;
-    shown.bottom = shown.top + AutoHideHeight(ToRect(AppBar.rc), edge, TaskbarHeight);
+    shown.bottom = shown.top + AutoHideHeight(ToRect(AppBar.rc), edge, Taskbar, monitor);
     MoveBarTo(shown);
     RecordAutoHideRects(edge);
 }

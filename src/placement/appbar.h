@@ -9,6 +9,8 @@
 // the taskbar's place instead, and has nothing to remove.
 void RegisterAppBar(int hideMode);
 void RemoveAppBar(int hideMode);
+// On that edge of the bar's monitor (MonitorX, MonitorY), or of the primary monitor while that
+// one is away: the bar keeps it and goes back to it when it comes again.
 void PositionAppBar(int edge);
 void EnterDockedStyle();
 void ApplyTopMode();
@@ -23,7 +25,8 @@ void HandleAppBarNotify(WPARAM code, LPARAM lParam);
 // place as at docking; an auto-hiding one reads the taskbar again. A floating bar does nothing.
 void RejoinShell();
 
-// The screen changed size: a docked bar takes its place on its edge of the new screen.
+// The monitors changed: a docked bar takes its edge of its monitor anew, of the primary monitor
+// when its own is gone.
 void DockOnNewScreen();
 
 // Windows asks a registered bar to pass on its activation (ABM_ACTIVATE) and every change of its

@@ -2,8 +2,9 @@
 
 #include "placement/appbar.h"
 #include "placement/barwindow.h"
-#include "placement/winrect.h"
+#include "placement/monitors.h"
 #include "placement/rules.h"
+#include "placement/winrect.h"
 #include "store/settings.h"
 
 static DragRecord Drag;
@@ -16,14 +17,6 @@ void RememberFloatingStyle()
     FloatingStyle = GetWindowLongA(BarWindow, GWL_STYLE);
 }
 
-// Drags snap to the work area the system keeps, which leaves out every registered bar.
-static RECT WorkArea()
-{
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    return work;
-}
-
 static POINT CursorPosition()
 {
     POINT c = {};
@@ -31,25 +24,12 @@ static POINT CursorPosition()
     return c;
 }
 
-// The work area of the monitor nearest to r, from the monitor as the window system reports it
-// now and the shell's taskbar: the system's own work area can lag behind a change of display
-// mode (Wine keeps each process's first one, and one computed from the taskbar's old place).
-static Rect WorkAreaNear(const RECT &r)
-{
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT taskbar = {};
-    GetWindowRect(TaskbarWindow(), &taskbar);
-    return WorkAreaBeside(ToRect(monitor.rcMonitor), ToRect(taskbar));
-}
-
 // A floating bar lies wholly on the work area of its screen: one stored on a screen since
 // unplugged or made smaller comes onto the nearest one, its size kept.
 static RECT OnWorkArea(int left, int top, const Size &size)
 {
     const RECT r = ToRECT(RectAt(left, top, size.width, size.height));
-    return ToRECT(MoveInside(left, top, size, WorkAreaNear(r)));
+    return ToRECT(MoveInside(left, top, size, WorkAreaOf(MonitorUnder(r))));
 }
 
 // Fitted in the shape the bar takes as it floats, which its first move gives it.
@@ -92,6 +72,8 @@ void SavePlacement()
         SaveFloatRect(r);
     }
     WriteSetting(kAppBarMode, AppBarMode);
+    WriteSetting(kMonitorX, MonitorX);
+    WriteSetting(kMonitorY, MonitorY);
     WriteSetting(kDispPage, DispPage);
 }
 
@@ -118,16 +100,18 @@ void BeginBarDrag()
     }
 }
 
+// Every monitor has its edges: the one under the cursor decides, less the shell's taskbar.
 void TrackBarDrag(RECT *proposed)
 {
     const POINT c = CursorPosition();
-    const RECT work = WorkArea();
-    *proposed = ToRECT(SnapRect(c.x, c.y, work.right, work.bottom, Drag));
+    *proposed = ToRECT(SnapRect(c.x, c.y, WorkAreaOf(MonitorNear(c)), Drag));
 }
 
-static void DockAt(int edge)
+static void DockAt(int edge, const Rect &monitor)
 {
     AppBarMode = edge;
+    MonitorX = monitor.left;
+    MonitorY = monitor.top;
     if (FloatMode != 0) {
         FloatMode = 0;
         EnterDockedStyle();
@@ -150,10 +134,10 @@ static void Undock()
 void EndBarDrag()
 {
     const POINT c = CursorPosition();
-    const RECT work = WorkArea();
-    const int edge = EdgeAtPoint(c.x, c.y, work.right, work.bottom);
+    const Rect monitor = MonitorNear(c);
+    const int edge = EdgeAtPoint(c.x, c.y, WorkAreaOf(monitor));
     if (edge != kOpenScreen)
-        DockAt(edge);
+        DockAt(edge, monitor);
     else if (FloatMode == 0)
         Undock();
 }

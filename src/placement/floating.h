@@ -7,11 +7,13 @@
 // Takes the bar window's style as created, before docking changes it: what a floating bar wears.
 void RememberFloatingStyle();
 
-// Moves the bar to its stored floating rectangle, read anew each time, brought onto the work area.
+// Moves the bar to its stored floating rectangle, read anew each time, brought onto the work area
+// of the monitor it lies on most, or the nearest.
 void RestoreFloatGeometry();
 
-// The display mode changed: a docked bar takes its place on the new screen, a floating bar that
-// is no longer wholly on the work area comes onto it.
+// The monitors changed: a docked bar takes its edge of its monitor anew (of the primary monitor
+// when its own is gone), a floating bar no longer wholly on a monitor's work area comes onto the
+// nearest one.
 void FollowDisplayChange();
 
 // The bar window's move or size loop: its start, each move (the proposed rectangle is
@@ -20,7 +22,8 @@ void BeginBarDrag();
 void TrackBarDrag(RECT *proposed);
 void EndBarDrag();
 
-// Writes the floating flag, the floating rectangle while floating, the dock edge and the page.
+// Writes the floating flag, the floating rectangle while floating, the dock edge, the monitor
+// and the page.
 void SavePlacement();
 
 // Keeps a floating bar's thickness after any change of its position or size.

@@ -29,10 +29,20 @@ Rect EdgeStrip(Rect r, int edge, int thickness)
     return r;
 }
 
-int AutoHideHeight(Rect granted, int edge, int taskbarHeight)
+// Half-open, as the window system counts: the right column and the bottom row belong to the next
+// monitor.
+static bool HoldsMiddleOf(const Rect &monitor, const Rect &r)
+{
+    const long long x = (static_cast<long long>(r.left) + r.right) / 2;
+    const long long y = (static_cast<long long>(r.top) + r.bottom) / 2;
+    return monitor.left <= x && x < monitor.right && monitor.top <= y && y < monitor.bottom;
+}
+
+int AutoHideHeight(Rect granted, int edge, const Rect &taskbar, const Rect &monitor)
 {
     const int height = granted.bottom - granted.top;
-    if (!IsVerticalEdge(edge) || taskbarHeight * 2 >= height)
+    const int taskbarHeight = taskbar.bottom - taskbar.top;
+    if (!IsVerticalEdge(edge) || taskbarHeight * 2 >= height || !HoldsMiddleOf(monitor, taskbar))
         return height;
     return height - taskbarHeight + kAutoHideHeightAddend;
 }

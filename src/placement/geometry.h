@@ -30,10 +30,11 @@ bool IsVerticalEdge(int edge);
 // bar cut from what the shell granted, or the hidden strip of an auto-hide bar.
 Rect EdgeStrip(Rect r, int edge, int thickness);
 
-// Height of a bar in auto-hide mode. A vertical bar leaves room for the shell's taskbar, unless
-// that taskbar is at least half as tall as the bar's strip: then it stands on a side edge and
-// takes nothing from the bar's length.
-int AutoHideHeight(Rect granted, int edge, int taskbarHeight);
+// Height of a bar in auto-hide mode on its monitor. A vertical bar leaves room for the shell's
+// taskbar, unless that taskbar is at least half as tall as the bar's strip (it stands on a side
+// edge) or lies on another monitor, the one that holds its middle: then it takes nothing from the
+// bar's length.
+int AutoHideHeight(Rect granted, int edge, const Rect &taskbar, const Rect &monitor);
 
 struct Size {
     int width, height;

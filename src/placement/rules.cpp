@@ -18,33 +18,25 @@ int Span(int from, int to)
     return Clamp(static_cast<long long>(to) - from);
 }
 
-int EdgeAtPoint(int x, int y, int workRight, int workBottom)
+int EdgeAtPoint(int x, int y, const Rect &work)
 {
-    if (y < kEdgeThreshold)
+    if (y < work.top + kEdgeThreshold)
         return kEdgeTop;
-    if (y > workBottom - kEdgeThreshold)
+    if (y > work.bottom - kEdgeThreshold)
         return kEdgeBottom;
-    if (x < kEdgeThreshold)
+    if (x < work.left + kEdgeThreshold)
         return kEdgeLeft;
-    if (x > workRight - kEdgeThreshold)
+    if (x > work.right - kEdgeThreshold)
         return kEdgeRight;
     return kOpenScreen;
 }
 
-Rect SnapRect(int x, int y, int workRight, int workBottom, const DragRecord &drag)
+Rect SnapRect(int x, int y, const Rect &work, const DragRecord &drag)
 {
-    switch (EdgeAtPoint(x, y, workRight, workBottom)) {
-    case kEdgeTop:
-        return Rect{0, 0, workRight, kDockedThickness};
-    case kEdgeBottom:
-        return Rect{0, workBottom - kDockedThickness, workRight, workBottom};
-    case kEdgeLeft:
-        return Rect{0, 0, kDockedThickness, workBottom};
-    case kEdgeRight:
-        return Rect{workRight - kDockedThickness, 0, workRight, workBottom};
-    default:
+    const int edge = EdgeAtPoint(x, y, work);
+    if (edge == kOpenScreen)
         return RectAt(x - drag.offsetX, y - drag.offsetY, drag.width, drag.height);
-    }
+    return EdgeStrip(work, edge, kDockedThickness);
 }
 
 FloatingShape NormalizeShape(int width, int height, int edge)

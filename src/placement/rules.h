@@ -10,9 +10,10 @@ const int kOpenScreen = -1;
 const int kUndockOffsetX = 10;
 const int kUndockOffsetY = 5;
 
-// The dock edge a cursor position means, or kOpenScreen. Only the work area's right and bottom
-// count; top and bottom win over left and right in a corner.
-int EdgeAtPoint(int x, int y, int workRight, int workBottom);
+// The dock edge a cursor position means on the work area of the monitor under the cursor, or
+// kOpenScreen: within the threshold of a side, or beyond it. Top and bottom win over left and
+// right in a corner.
+int EdgeAtPoint(int x, int y, const Rect &work);
 
 // The rectangle of a size at a corner; far sides beyond the range of int are clamped.
 Rect RectAt(int left, int top, int width, int height);
@@ -25,9 +26,9 @@ struct DragRecord {
     int offsetX, offsetY, width, height;
 };
 
-// The rectangle a move shows for a cursor position: a docked strip along the edge under the
-// cursor, else the bar's size held at the recorded offset.
-Rect SnapRect(int x, int y, int workRight, int workBottom, const DragRecord &drag);
+// The rectangle a move shows for a cursor position: a docked strip along the side of the work
+// area under the cursor, else the bar's size held at the recorded offset.
+Rect SnapRect(int x, int y, const Rect &work, const DragRecord &drag);
 
 // The floating bar keeps a fixed thickness and turns when made wider than tall or taller
 // than wide.

@@ -83,6 +83,8 @@ static void ReadPlacementSettings()
     StartExecFlg = ReadSetting(kStartExecFlg);
     MaxPage = ReadSetting(kMaxPage);
     AppBarMode = ReadDockEdge();
+    MonitorX = ReadSetting(kMonitorX);
+    MonitorY = ReadSetting(kMonitorY);
     FloatMode = ReadSetting(kFloatMode) != 0;
 }
 

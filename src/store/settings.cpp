@@ -19,9 +19,11 @@ const Setting kX = {"X", 20};
 const Setting kY = {"Y", 20};
 const Setting kWidth = {"Width", 0};
 const Setting kHeight = {"Height", 0};
+const Setting kMonitorX = {"MonitorX", 0};
+const Setting kMonitorY = {"MonitorY", 0};
 
 int HideTime, TimerSound, HideMode, TopMode, StartExecFlg, StartLaunch, MaxPage, AppBarMode,
-    FloatMode, DispPage;
+    FloatMode, DispPage, MonitorX, MonitorY;
 char ProgramFolder[kProgramFolderSize];
 
 int ReadSetting(const Setting &setting)

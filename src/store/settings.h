@@ -14,7 +14,7 @@ struct Setting {
 };
 
 extern const Setting kHideTime, kTimerSound, kHideMode, kTopMode, kStartExecFlg, kStartLaunch,
-    kMaxPage, kAppBarMode, kFloatMode, kDispPage, kX, kY, kWidth, kHeight;
+    kMaxPage, kAppBarMode, kFloatMode, kDispPage, kX, kY, kWidth, kHeight, kMonitorX, kMonitorY;
 
 int ReadSetting(const Setting &setting);
 void WriteSetting(const Setting &setting, int value);
@@ -30,6 +30,8 @@ extern int MaxPage;      // highest page number
 extern int AppBarMode;   // dock edge, also the floating bar's orientation
 extern int FloatMode;    // floating flag, 0 or 1
 extern int DispPage;     // current page
+// The top-left corner of the monitor the bar docks on; (0, 0) is always the primary monitor's.
+extern int MonitorX, MonitorY;
 
 // The program folder: lower-cased, stored as curpath, base of the autostart entry.
 const int kProgramFolderSize = 256;

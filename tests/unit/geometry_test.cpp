@@ -30,27 +30,49 @@ TEST(EdgeStrip, AnUnknownEdgeChangesNothing)
     EXPECT_EQ(EdgeStrip(kScreen, -1, 29), kScreen);
 }
 
+// A taskbar of this height at the bottom of the screen, reaching 2 pixels beyond it.
+Rect TaskbarOfHeight(int height)
+{
+    return Rect{-2, 770 - height, 1026, 770};
+}
+
 TEST(AutoHideHeight, AVerticalBarEndsWhereABottomTaskbarBegins)
 {
     // The taskbar rectangle (-2, 738, 1026, 770) is 32 high: 768 - 32 + 2 = 738.
-    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, 32), 738);
-    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeRight, 32), 738);
-    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, 0), 770); // no taskbar taken yet
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, TaskbarOfHeight(32), kScreen), 738);
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeRight, TaskbarOfHeight(32), kScreen), 738);
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, (Rect{0, 0, 0, 0}), kScreen), 770); // not taken
 }
 
 TEST(AutoHideHeight, AHorizontalBarHasNoCorrection)
 {
-    EXPECT_EQ(AutoHideHeight((Rect{0, 0, 1024, 29}), kEdgeTop, 32), 29);
-    EXPECT_EQ(AutoHideHeight((Rect{0, 739, 1024, 768}), kEdgeBottom, 32), 29);
+    EXPECT_EQ(AutoHideHeight((Rect{0, 0, 1024, 29}), kEdgeTop, TaskbarOfHeight(32), kScreen), 29);
+    EXPECT_EQ(AutoHideHeight((Rect{0, 739, 1024, 768}), kEdgeBottom, TaskbarOfHeight(32), kScreen),
+              29);
 }
 
 TEST(AutoHideHeight, ATaskbarOnASideEdgeTakesNothing)
 {
     // A taskbar standing on the left or right is about as tall as the screen; the correction
     // would leave a bar a few pixels long, or of negative length.
-    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, 772), 768);
-    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeRight, 384), 768);
-    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeRight, 383), 387);
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, (Rect{-2, -2, 60, 770}), kScreen), 768);
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeRight, (Rect{964, 0, 1026, 384}), kScreen), 768);
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeRight, (Rect{964, 0, 1026, 383}), kScreen), 387);
+}
+
+// The taskbar stands on the monitor that holds its middle; a bar on any other monitor has its
+// whole length, even where the taskbar's overhang reaches onto its monitor.
+TEST(AutoHideHeight, ATaskbarOnAnotherMonitorTakesNothing)
+{
+    const Rect right = {1024, 0, 1824, 600};
+    const Rect below = {0, 768, 1024, 1536};
+    const Rect left = {-800, 0, 0, 600};
+    EXPECT_EQ(AutoHideHeight(right, kEdgeLeft, TaskbarOfHeight(32), right), 600);
+    EXPECT_EQ(AutoHideHeight(right, kEdgeRight, (Rect{0, 767, 1024, 768}), right), 600);
+    EXPECT_EQ(AutoHideHeight(below, kEdgeRight, TaskbarOfHeight(32), below), 768);
+    const Rect leftTaskbar = {-802, 570, 2, 602};
+    EXPECT_EQ(AutoHideHeight(left, kEdgeLeft, leftTaskbar, left), 570);
+    EXPECT_EQ(AutoHideHeight(kScreen, kEdgeLeft, leftTaskbar, kScreen), 768);
 }
 
 TEST(FloatingSize, ASideOfZeroGivesTheDefaultShapeOfTheOrientation)

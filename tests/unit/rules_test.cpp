@@ -10,49 +10,90 @@ namespace
 // The work area of the test desktop: the taskbar takes the bottom 20 pixels.
 const int kRight = 1024;
 const int kBottom = 748;
+const Rect kWork = {0, 0, kRight, kBottom};
+
+// Monitors around a primary of 1024 x 768: a smaller one beside it on the right, with a hole
+// below it; one on its left and one above it, where coordinates are negative; a larger one below.
+const Rect kPrimary = {0, 0, 1024, 768};
+const Rect kRightOfIt = {1024, 0, 1824, 600};
+const Rect kLeftOfIt = {-800, 0, 0, 600};
+const Rect kAboveIt = {0, -768, 1024, 0};
+const Rect kBelowIt = {-128, 768, 1152, 1792};
 
 TEST(EdgeAtPoint, ThreePixelsFromAnEdgeDock)
 {
-    EXPECT_EQ(EdgeAtPoint(500, 2, kRight, kBottom), kEdgeTop);
-    EXPECT_EQ(EdgeAtPoint(500, 746, kRight, kBottom), kEdgeBottom);
-    EXPECT_EQ(EdgeAtPoint(2, 300, kRight, kBottom), kEdgeLeft);
-    EXPECT_EQ(EdgeAtPoint(1022, 300, kRight, kBottom), kEdgeRight);
+    EXPECT_EQ(EdgeAtPoint(500, 2, kWork), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(500, 746, kWork), kEdgeBottom);
+    EXPECT_EQ(EdgeAtPoint(2, 300, kWork), kEdgeLeft);
+    EXPECT_EQ(EdgeAtPoint(1022, 300, kWork), kEdgeRight);
 }
 
 TEST(EdgeAtPoint, CornersGoToTopAndBottom)
 {
-    EXPECT_EQ(EdgeAtPoint(1, 1, kRight, kBottom), kEdgeTop);
-    EXPECT_EQ(EdgeAtPoint(1, kBottom - 1, kRight, kBottom), kEdgeBottom);
-    EXPECT_EQ(EdgeAtPoint(1023, 0, kRight, kBottom), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(1, 1, kWork), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(1, kBottom - 1, kWork), kEdgeBottom);
+    EXPECT_EQ(EdgeAtPoint(1023, 0, kWork), kEdgeTop);
 }
 
 TEST(EdgeAtPoint, TheThresholdItselfIsOpenScreen)
 {
-    EXPECT_EQ(EdgeAtPoint(500, 3, kRight, kBottom), kOpenScreen);
-    EXPECT_EQ(EdgeAtPoint(3, 300, kRight, kBottom), kOpenScreen);
-    EXPECT_EQ(EdgeAtPoint(500, kBottom - 3, kRight, kBottom), kOpenScreen);
-    EXPECT_EQ(EdgeAtPoint(kRight - 3, 300, kRight, kBottom), kOpenScreen);
-    EXPECT_EQ(EdgeAtPoint(kRight - 2, 300, kRight, kBottom), kEdgeRight);
+    EXPECT_EQ(EdgeAtPoint(500, 3, kWork), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(3, 300, kWork), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(500, kBottom - 3, kWork), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(kRight - 3, 300, kWork), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(kRight - 2, 300, kWork), kEdgeRight);
+}
+
+// Each monitor has its four edges; where two meet, the cursor's monitor decides which one.
+TEST(EdgeAtPoint, EveryEdgeOfEveryMonitorDocks)
+{
+    EXPECT_EQ(EdgeAtPoint(1023, 300, kPrimary), kEdgeRight);
+    EXPECT_EQ(EdgeAtPoint(1024, 300, kRightOfIt), kEdgeLeft);
+    EXPECT_EQ(EdgeAtPoint(1026, 300, kRightOfIt), kEdgeLeft);
+    EXPECT_EQ(EdgeAtPoint(1027, 300, kRightOfIt), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(1500, 598, kRightOfIt), kEdgeBottom);
+    EXPECT_EQ(EdgeAtPoint(1500, 597, kRightOfIt), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(1500, 700, kRightOfIt), kEdgeBottom); // the hole below it is nearest
+    EXPECT_EQ(EdgeAtPoint(1822, 2, kRightOfIt), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(-798, 300, kLeftOfIt), kEdgeLeft);
+    EXPECT_EQ(EdgeAtPoint(-2, 300, kLeftOfIt), kEdgeRight);
+    EXPECT_EQ(EdgeAtPoint(-3, 300, kLeftOfIt), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(500, -766, kAboveIt), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(500, -2, kAboveIt), kEdgeBottom);
+    EXPECT_EQ(EdgeAtPoint(500, -3, kAboveIt), kOpenScreen);
+    EXPECT_EQ(EdgeAtPoint(500, 770, kBelowIt), kEdgeTop);
+    EXPECT_EQ(EdgeAtPoint(-127, 1000, kBelowIt), kEdgeLeft);
+    EXPECT_EQ(EdgeAtPoint(1150, 1000, kBelowIt), kEdgeRight);
 }
 
 TEST(SnapRect, AStripAlongTheEdgeUnderTheCursor)
 {
     const DragRecord drag = {10, 5, 34, 300};
-    EXPECT_EQ(SnapRect(500, 1, kRight, kBottom, drag), (Rect{0, 0, 1024, 29}));
-    EXPECT_EQ(SnapRect(500, 747, kRight, kBottom, drag), (Rect{0, 719, 1024, 748}));
-    EXPECT_EQ(SnapRect(0, 300, kRight, kBottom, drag), (Rect{0, 0, 29, 748}));
-    EXPECT_EQ(SnapRect(1023, 300, kRight, kBottom, drag), (Rect{995, 0, 1024, 748}));
+    EXPECT_EQ(SnapRect(500, 1, kWork, drag), (Rect{0, 0, 1024, 29}));
+    EXPECT_EQ(SnapRect(500, 747, kWork, drag), (Rect{0, 719, 1024, 748}));
+    EXPECT_EQ(SnapRect(0, 300, kWork, drag), (Rect{0, 0, 29, 748}));
+    EXPECT_EQ(SnapRect(1023, 300, kWork, drag), (Rect{995, 0, 1024, 748}));
+}
+
+TEST(SnapRect, OnOtherMonitorsTheStripLiesOnTheirEdges)
+{
+    const DragRecord drag = {10, 5, 34, 300};
+    EXPECT_EQ(SnapRect(1500, 1, kRightOfIt, drag), (Rect{1024, 0, 1824, 29}));
+    EXPECT_EQ(SnapRect(1025, 300, kRightOfIt, drag), (Rect{1024, 0, 1053, 600}));
+    EXPECT_EQ(SnapRect(1600, 650, kRightOfIt, drag), (Rect{1024, 571, 1824, 600}));
+    EXPECT_EQ(SnapRect(-1, 300, kLeftOfIt, drag), (Rect{-29, 0, 0, 600}));
+    EXPECT_EQ(SnapRect(-800, 300, kLeftOfIt, drag), (Rect{-800, 0, -771, 600}));
+    EXPECT_EQ(SnapRect(500, -1, kAboveIt, drag), (Rect{0, -29, 1024, 0}));
+    EXPECT_EQ(SnapRect(500, 1791, kBelowIt, drag), (Rect{-128, 1763, 1152, 1792}));
+    EXPECT_EQ(SnapRect(-400, 300, kLeftOfIt, drag), (Rect{-410, 295, -376, 595}));
 }
 
 TEST(SnapRect, InTheOpenTheBarFollowsTheCursorAtItsOffset)
 {
-    EXPECT_EQ(SnapRect(500, 300, kRight, kBottom, (DragRecord{10, 5, 34, 300})),
-              (Rect{490, 295, 524, 595}));
+    EXPECT_EQ(SnapRect(500, 300, kWork, (DragRecord{10, 5, 34, 300})), (Rect{490, 295, 524, 595}));
     // A docked bar that never floated has no stored size: an empty outline at cursor - (10, 5).
-    EXPECT_EQ(SnapRect(500, 300, kRight, kBottom, (DragRecord{10, 5, 0, 0})),
-              (Rect{490, 295, 490, 295}));
-    EXPECT_EQ(SnapRect(500, 300, kRight, kBottom, (DragRecord{10, 5, INT_MAX, INT_MAX})).right,
-              INT_MAX);
+    EXPECT_EQ(SnapRect(500, 300, kWork, (DragRecord{10, 5, 0, 0})), (Rect{490, 295, 490, 295}));
+    EXPECT_EQ(SnapRect(500, 300, kWork, (DragRecord{10, 5, INT_MAX, INT_MAX})).right, INT_MAX);
 }
 
 TEST(NormalizeShape, AVerticalBarMadeWiderThanTallTurnsHorizontal)

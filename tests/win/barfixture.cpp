@@ -73,6 +73,18 @@ std::vector<DWORD> BarTest::Messages() const
     return messages;
 }
 
+RECT BarTest::Drag(POINT from, POINT to)
+{
+    MoveCursor(from.x, from.y);
+    SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
+    MoveCursor(to.x, to.y);
+    RECT proposed = {1, 2, 3, 4};
+    EXPECT_EQ(SendMessageA(BarWindow, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed)), 1);
+    SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
+    Pump(50);
+    return proposed;
+}
+
 RECT DockedRect(int edge)
 {
     switch (edge) {

@@ -37,6 +37,10 @@ class BarTest : public testing::Test
     std::vector<ShellCall> Placement() const;
     std::vector<DWORD> Messages() const;
 
+    // A move of the bar as the window system's move loop makes it, with the real cursor: the loop
+    // starts with the cursor at from, moves it to to and ends there. The outline the move shows.
+    static RECT Drag(POINT from, POINT to);
+
     // An auto-hiding bar on the edge, with the cursor away from it and ticks only when the test
     // sends them; a tick, the cursor's touch, and whether the bar is withdrawn to its strip.
     void StartHiding(int edge = 2);

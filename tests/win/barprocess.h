@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -38,3 +40,38 @@ bool ProcessRunning(const char *imageName);
 
 // Ends every process of this image name, so that a crash's debugger holds up no later test.
 void EndProcesses(const char *imageName);
+
+// Text of a code page in UTF-16; a file's bytes; the Linux path of a file that Wine shows under a
+// drive letter.
+std::wstring Wide(const std::string &text, UINT codePage = CP_ACP);
+std::string FileBytes(const std::wstring &path);
+std::wstring LinuxPath(const std::wstring &windowsPath);
+
+// Runs a command of the Linux side's shell in the given folder and waits until it has ended;
+// its exit status, or -1 when it did not end within 10 seconds.
+int RunLinuxCommand(const std::wstring &command, const wchar_t *folder = nullptr);
+
+// Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
+// display that shows the Wine desktop. Its coordinates are the X screen's, which are the
+// desktop's in the virtual desktop.
+void Xdotool(const std::string &arguments);
+
+bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000);
+
+// The bar started as a user starts it, from a fresh folder, against a clean settings key and
+// start-with-Windows value; a bar or another program a test leaves running is ended.
+class BarProcessTest : public testing::Test
+{
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the bar (the build's, or the one at program; from home, or the given folder) and
+    // waits until its window stands where it goes.
+    HWND StartBar(const std::string &folder = "", const std::string &program = KorimbelPath());
+    // Asks the bar to close, as its exit does, and waits for the process to end.
+    void QuitBar(HWND window);
+
+    std::string home;
+    BarProcess bar, other;
+};

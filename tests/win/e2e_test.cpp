@@ -5,9 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "barprocess.h"
 #include "bartest.h"
@@ -19,75 +16,12 @@
 namespace
 {
 
-std::wstring Wide(const std::string &text, UINT codePage = CP_ACP)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), &wide[0],
-                                    int(wide.size())));
-    return wide;
-}
-
 std::string Narrow(const std::wstring &text, UINT codePage = CP_ACP)
 {
     std::string narrow(text.size() * 3, '\0');
     narrow.resize(WideCharToMultiByte(codePage, 0, text.data(), int(text.size()), &narrow[0],
                                       int(narrow.size()), nullptr, nullptr));
     return narrow;
-}
-
-std::string FileBytes(const std::wstring &path)
-{
-    std::ifstream file(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// The Linux path of a file that Wine shows under a drive letter.
-std::wstring LinuxPath(const std::wstring &windowsPath)
-{
-    typedef char *(CDECL * ToLinux)(const wchar_t *);
-    const ToLinux toLinux = reinterpret_cast<ToLinux>(reinterpret_cast<void *>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    char *path = toLinux ? toLinux(windowsPath.c_str()) : nullptr;
-    if (!path)
-        return L"";
-    const std::wstring wide = Wide(path, CP_UTF8);
-    HeapFree(GetProcessHeap(), 0, path);
-    return wide;
-}
-
-// Runs a command of the Linux side's shell in the given folder and waits until it has ended;
-// its exit status, or -1 when it did not end within 10 seconds. (Wine starts a Linux program
-// without a Windows process: the handle it gives cannot be waited for. So the shell writes the
-// status into a file, and that is waited for.)
-int RunLinuxCommand(const std::wstring &command, const wchar_t *folder = nullptr)
-{
-    const std::wstring status = Wide(TestFolder()) + L"\\linux-status.txt";
-    DeleteFileW(status.c_str());
-    std::wstring line = L"sh -c \"" + command + L"; echo $? >'" + LinuxPath(status) + L"'\"";
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    if (!CreateProcessW(L"Z:\\bin\\sh", &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &si,
-                        &pi))
-        return -1;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    std::string written;
-    PumpUntil(
-        [&] {
-            written = FileBytes(status);
-            return !written.empty() && written.back() == '\n';
-        },
-        10000);
-    return written.empty() ? -1 : std::atoi(written.c_str());
-}
-
-// Real pointer input: xdotool, the X11 input tool, moves and presses the pointer of the X
-// display that shows the Wine desktop (whose coordinates are the desktop's).
-void Xdotool(const std::string &arguments)
-{
-    ASSERT_EQ(RunLinuxCommand(L"xdotool " + Wide(arguments)), 0) << arguments;
-    Sleep(100);
 }
 
 // The names of the files in a folder that match the pattern, sorted.
@@ -147,11 +81,6 @@ std::wstring PropertyText(const std::vector<BYTE> &properties, const wchar_t *bl
     return static_cast<const wchar_t *>(text);
 }
 
-bool WaitForRect(HWND window, const RECT &expected, DWORD milliseconds = 5000)
-{
-    return PumpUntil([&] { return SameRect(WindowRect(window), expected); }, milliseconds);
-}
-
 // A dialog of the bar's process, found by its caption as a user sees it. It shows once it has
 // filled in its controls: a test that changed them earlier would see its changes overwritten.
 HWND WaitForDialog(const wchar_t *caption)
@@ -173,37 +102,17 @@ HWND OpenSettings()
     return WaitForDialog(kSettingsCaption);
 }
 
-class EndToEnd : public testing::Test
+// The end-to-end tests' own settings of the Wine prefix, taken away after each test.
+class EndToEnd : public BarProcessTest
 {
   protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(FindWindowA("KORIMBEL", nullptr), nullptr) << "another bar is running";
-        DeleteKeyTree(kRootKey);
-        DeleteRunValue(HKEY_LOCAL_MACHINE);
-        home = FreshFolder("E2E Home");
-    }
     void TearDown() override
     {
-        EndKorimbel(bar);
-        EndKorimbel(other);
-        DeleteKeyTree(kRootKey);
-        DeleteRunValue(HKEY_LOCAL_MACHINE);
+        BarProcessTest::TearDown();
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kHelpTypeKey);
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kHelpViewerKey);
         DeleteKeyTree(kPreferNativeKey);
     }
-
-    // Starts the bar and waits until its window stands where it goes.
-    HWND StartBar(const std::string &folder, const std::string &program)
-    {
-        bar = StartKorimbel(folder, program);
-        EXPECT_NE(bar.handle, nullptr);
-        const HWND window = WaitForBar();
-        Pump(300);
-        return window;
-    }
-    HWND StartBar() { return StartBar(home, KorimbelPath()); }
 
     // Documents of the help's type open in the recorder program, which writes down how it was
     // started. (The test bed's Wine knows no type for .htm; its shell reads the types of the
@@ -230,17 +139,6 @@ class EndToEnd : public testing::Test
     // Linux side's environment, which a Windows program cannot set for a process it starts.)
     static constexpr const char *kPreferNativeKey =
         "Software\\Wine\\AppDefaults\\korimbel.exe\\DllOverrides";
-
-    // Asks the bar to close, as its exit does, and waits for the process to end.
-    void QuitBar(HWND window)
-    {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        ASSERT_TRUE(WaitExit(bar, 10000)) << "the bar did not quit";
-        EXPECT_EQ(bar.exitCode, 0u);
-    }
-
-    std::string home;
-    BarProcess bar, other;
 };
 
 TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)

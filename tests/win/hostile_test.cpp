@@ -152,7 +152,7 @@ void FillKey(uint32_t seed)
     Generator g = {seed * 2654435761u + 1};
     for (const Setting *s : {&kHideTime, &kTimerSound, &kHideMode, &kTopMode, &kStartExecFlg,
                              &kStartLaunch, &kMaxPage, &kAppBarMode, &kFloatMode, &kDispPage, &kX,
-                             &kY, &kWidth, &kHeight})
+                             &kY, &kWidth, &kHeight, &kMonitorX, &kMonitorY})
         FillNumberSetting(g, s->name);
     if (g.OneIn(3))
         StoreDword(kDispPage.name, 1000);
@@ -203,7 +203,8 @@ Snapshot SnapshotOfEverythingKept()
     TakeSnapshot(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", s);
     // What the bar itself keeps: where it stands, its page and its folder.
     for (const char *name : {kCurPathValue, kDispPage.name, kFloatMode.name, kAppBarMode.name,
-                             kX.name, kY.name, kWidth.name, kHeight.name})
+                             kX.name, kY.name, kWidth.name, kHeight.name, kMonitorX.name,
+                             kMonitorY.name})
         s.erase(std::string(kRootKey) + "|" + name);
     return s;
 }

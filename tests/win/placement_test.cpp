@@ -14,17 +14,6 @@ namespace
 class Dragging : public BarTest
 {
   protected:
-    RECT Drag(POINT from, POINT to)
-    {
-        MoveCursor(from.x, from.y);
-        SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
-        MoveCursor(to.x, to.y);
-        RECT proposed = {1, 2, 3, 4};
-        EXPECT_EQ(SendMessageA(BarWindow, WM_MOVING, 0, reinterpret_cast<LPARAM>(&proposed)), 1);
-        SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
-        Pump(50);
-        return proposed;
-    }
     static LONG Style() { return GetWindowLongA(BarWindow, GWL_STYLE); }
 };
 
@@ -208,6 +197,25 @@ TEST_F(DisplayChange, ADockedBarTakesItsEdgeOfTheNewScreen)
     EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS}));
     SetMode(1024, 768);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
+}
+
+// A running process keeps the system's work area of the old mode under Wine; a drag takes the
+// monitor as it is now, less the taskbar in its new place.
+TEST_F(DisplayChange, ADragDocksOnAnEdgeOfTheNewScreen)
+{
+    StartBar();
+    SetMode(800, 600);
+    ASSERT_TRUE(PumpUntil(
+        [] {
+            return SameRect(WindowRect(FindWindowA("Shell_TrayWnd", nullptr)),
+                            RECT{0, 580, 800, 600});
+        },
+        5000));
+    const RECT outline = Drag(POINT{785, 300}, POINT{400, 578});
+    EXPECT_TRUE(SameRect(outline, RECT{0, 551, 800, 580})) << Describe(outline);
+    EXPECT_EQ(AppBarMode, 3);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 571, 800, 600}))
+        << Describe(WindowRect(BarWindow));
 }
 
 TEST_F(DisplayChange, AHiddenBarStaysHiddenInItsNewStrip)

@@ -1,0 +1,21 @@
+// The monitors as the window system reports them at the moment of asking: screens are plugged,
+// unplugged and given other modes while the bar runs, so nothing here is kept.
+#pragma once
+
+#include <windows.h>
+
+#include "placement/geometry.h"
+
+// The whole of the monitor under a point, or of the one nearest to it.
+Rect MonitorNear(POINT p);
+
+// The whole of the monitor that holds a point; the primary monitor where none does.
+Rect MonitorHolding(POINT p);
+
+// The whole of the monitor a rectangle lies on most, or nearest to it.
+Rect MonitorUnder(const RECT &r);
+
+// The monitor less the shell's taskbar where that lies along one of its whole sides. The system's
+// own work area can lag behind a change of display mode (Wine keeps each process's first one,
+// and one computed from the taskbar's old place).
+Rect WorkAreaOf(const Rect &monitor);
