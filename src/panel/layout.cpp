@@ -53,6 +53,20 @@ void ButtonOrigin(int edge, int index, int *x, int *y)
     }
 }
 
+bool SameButtons(const ButtonPage &built, const ButtonPage &wanted)
+{
+    if (built.perPage != wanted.perPage || built.page != wanted.page)
+        return false;
+    for (int i = 0; i < built.perPage; ++i) {
+        int x, y, wantedX, wantedY;
+        ButtonOrigin(built.edge, i, &x, &y);
+        ButtonOrigin(wanted.edge, i, &wantedX, &wantedY);
+        if (x != wantedX || y != wantedY)
+            return false;
+    }
+    return true;
+}
+
 int SlotNumber(int page, int perPage, int index)
 {
     return static_cast<int>(static_cast<unsigned>(page) * static_cast<unsigned>(perPage) +

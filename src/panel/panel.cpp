@@ -39,9 +39,11 @@ void RequestPanelRebuild()
 
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
-static void CreatePanel()
+// What the panel shown was built for.
+static ButtonPage Built;
+
+static void PlacePanel()
 {
-    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
@@ -49,9 +51,16 @@ static void CreatePanel()
         Place(ButtonPanel, layout.panel);
 }
 
-void RebuildPanel()
+static void CreatePanel()
 {
-    DestroyPanel();
+    Built = ButtonPage{AppBarMode, ButtonsPerPage, DispPage};
+    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
+    PlacePanel();
+}
+
+// Places the strips for the bar's size and returns the buttons per page that size holds.
+static int LayOutStrips()
+{
     const int margin = QueryTaskbarMargin();
     RECT client;
     GetClientRect(BarWindow, &client);
@@ -60,8 +69,26 @@ void RebuildPanel()
         Place(CommandStrip, layout.commandStrip);
         Place(GripStrip, layout.gripStrip);
     }
-    ButtonsPerPage = ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
-                                 ButtonsPerPage);
+    return ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
+                       ButtonsPerPage);
+}
+
+void RebuildPanel()
+{
+    DestroyPanel();
+    ButtonsPerPage = LayOutStrips();
+    CreatePanel();
+}
+
+void FollowBarSize()
+{
+    const int perPage = LayOutStrips();
+    if (ButtonPanel && SameButtons(Built, ButtonPage{AppBarMode, perPage, DispPage})) {
+        PlacePanel();
+        return;
+    }
+    DestroyPanel();
+    ButtonsPerPage = perPage;
     CreatePanel();
 }
 

@@ -25,6 +25,10 @@ const UINT kLaunchLockMilliseconds = 500;
 // Lays the bar's children out for its size and builds the panel of the current page anew.
 void RebuildPanel();
 
+// Lays the bar's children out for its new size. The panel and its buttons stay, only moved,
+// while the size keeps every button as it is; otherwise the panel is built anew.
+void FollowBarSize();
+
 // Asks the bar to build its panel anew once the current message is handled: what a change of
 // a slot's File or Title needs. Posted, so that the handler that asked has returned first.
 void RequestPanelRebuild();

@@ -141,6 +141,12 @@ static LRESULT OnLateInit()
     return 0;
 }
 
+static LRESULT OnSize()
+{
+    FollowBarSize();
+    return 0;
+}
+
 static LRESULT OnRebuildPanel()
 {
     RebuildPanel();
@@ -251,6 +257,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DESTROY:
         return OnDestroy();
     case WM_SIZE:
+        return OnSize();
     case UM_REBUILD_PANEL:
         return OnRebuildPanel();
     case WM_ENDSESSION:
