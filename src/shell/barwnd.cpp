@@ -243,9 +243,11 @@ static LRESULT OnMoving(LPARAM lParam)
     return TRUE;
 }
 
+// The drag may have floated or docked the bar.
 static LRESULT OnExitSizeMove()
 {
     EndBarDrag();
+    FollowAutoHideMode(false);
     return 0;
 }
 
