@@ -25,6 +25,11 @@ int ButtonCount(int edge, int width, int height, int stripSize, int margin, int 
     return previous;
 }
 
+bool SameBox(const Box &a, const Box &b)
+{
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
 bool LayOutPanel(int edge, int width, int height, int stripSize, PanelLayout *layout)
 {
     if (IsVerticalEdge(edge)) {

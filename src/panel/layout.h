@@ -24,6 +24,8 @@ struct Box {
     int x, y, width, height;
 };
 
+bool SameBox(const Box &a, const Box &b);
+
 struct PanelLayout {
     Box commandStrip, gripStrip, panel;
 };

@@ -153,6 +153,12 @@ static LRESULT OnRebuildPanel()
     return 0;
 }
 
+static LRESULT OnCheckTaskbar()
+{
+    CheckTaskbarMargin();
+    return 0;
+}
+
 static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
@@ -262,6 +268,8 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnSize();
     case UM_REBUILD_PANEL:
         return OnRebuildPanel();
+    case UM_CHECK_TASKBAR:
+        return OnCheckTaskbar();
     case WM_ENDSESSION:
         return OnEndSession();
     case WM_DISPLAYCHANGE:

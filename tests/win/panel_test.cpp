@@ -135,9 +135,15 @@ TEST_F(Panel, AnAutoHidingBarKeepsItsPanelOutAndInAndANewLengthBuildsANewOne)
     Tick();
     ASSERT_TRUE(Hidden());
     EXPECT_EQ(ButtonPanel, panel);
+    Calls.clear();
     Touch();
     ASSERT_FALSE(Hidden());
     EXPECT_EQ(ButtonPanel, panel);
+    // The taskbar's state, which may have changed meanwhile, is asked once the bar is out.
+    EXPECT_TRUE(Calls.empty());
+    Pump(50);
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].message, DWORD(ABM_GETSTATE));
     EXPECT_EQ(Buttons(), buttons);
     EXPECT_EQ(SendMessageA(buttons[0], BM_GETIMAGE, IMAGE_ICON, 0), LPARAM(icon));
     EXPECT_TRUE(IsIcon(icon));
