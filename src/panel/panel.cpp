@@ -88,11 +88,14 @@ static int LayOutStrips(int margin)
                        ButtonsPerPage);
 }
 
+// The layouts made while the bar is being created come before its strips and only count: the
+// creation builds the panel once the strips are there.
 void RebuildPanel()
 {
     DestroyPanel();
     ButtonsPerPage = LayOutStrips(QueryTaskbarMargin());
-    CreatePanel();
+    if (CommandStrip)
+        CreatePanel();
 }
 
 // A bar withdrawn to its strip has no room inside: what it holds stays for its return. The
