@@ -1,6 +1,7 @@
-// Rebuild benchmark: the bar's panel rebuilt with every slot of the page holding an existing
-// program, beside the floor of creating and destroying as many plain buttons; then the memory
-// growth over many rebuilds.
+// Panel benchmark: the bar's panel rebuilt with every slot of the page holding an existing
+// program, beside the floor of creating and destroying as many plain buttons; the memory growth
+// over many rebuilds; then an auto-hiding bar with such a page coming back and withdrawing,
+// beside a bare window moved between the same two rectangles.
 //   rebuild [REBUILDS]
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 
 #include "panel/panel.h"
 #include "placement/barwindow.h"
+#include "res/resource.h"
 #include "shell/instance.h"
 #include "store/registry.h"
 #include "store/settings.h"
@@ -54,6 +56,87 @@ static void PlainButtons(int count)
                         22, panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)), nullptr,
                         nullptr);
     DestroyWindow(panel);
+}
+
+// Delivers the messages the bar has been sent meanwhile (its painting among them).
+static void Pump()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+static void MoveTo(HWND window, const RECT &r)
+{
+    MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+// The bar comes back when the cursor touches its strip, and withdraws at the second tick that
+// finds the cursor away; each is timed until the bar has handled it. The floor is a bare window
+// (one that leaves every message to the default procedure) of the bar's frame moved between the
+// same rectangles, paired with each and taken as ratios per pair, as the rebuilds are.
+static void TimeRevealAndHide(const char *program)
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRootKey);
+    for (int slot = 0; slot < kMaxButtons; ++slot) {
+        char name[16];
+        wsprintfA(name, "%d", slot);
+        WriteString(HKEY_CURRENT_USER, kFileKey, name, program);
+    }
+    WriteDword(HKEY_CURRENT_USER, kRootKey, "HideMode", 1);
+    WriteDword(HKEY_CURRENT_USER, kRootKey, "HideTime", 600000); // the ticks are sent here
+    SetCursorPos(500, 400);
+    StartInstance(GetModuleHandleA(nullptr), SW_SHOWNOACTIVATE);
+    Pump();
+    RECT shown, hidden;
+    GetWindowRect(BarWindow, &shown);
+    SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0); // the first tick hides at once
+    GetWindowRect(BarWindow, &hidden);
+    WNDCLASSA bareClass = {};
+    bareClass.lpfnWndProc = DefWindowProcA;
+    bareClass.hInstance = GetModuleHandleA(nullptr);
+    bareClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    bareClass.lpszClassName = "KORIMBEL_BARE";
+    RegisterClassA(&bareClass);
+    const HWND bare = CreateWindowExA(WS_EX_TOOLWINDOW, bareClass.lpszClassName, nullptr,
+                                      WS_POPUP | WS_BORDER | WS_VISIBLE, shown.left, shown.top,
+                                      shown.right - shown.left, shown.bottom - shown.top, nullptr,
+                                      nullptr, bareClass.hInstance, nullptr);
+    std::vector<double> reveals, hides, revealFloors, hideFloors, revealRatios, hideRatios;
+    for (int i = 0; i < 31; ++i) {
+        Pump();
+        reveals.push_back(Milliseconds([] {
+            SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
+                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        }));
+        Pump();
+        SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0);
+        hides.push_back(
+            Milliseconds([] { SendMessageA(BarWindow, WM_TIMER, AUTOHIDE_TIMER_ID, 0); }));
+        Pump();
+        hideFloors.push_back(Milliseconds([&] { MoveTo(bare, hidden); }));
+        Pump();
+        revealFloors.push_back(Milliseconds([&] { MoveTo(bare, shown); }));
+        revealRatios.push_back(reveals.back() / revealFloors.back());
+        hideRatios.push_back(hides.back() / hideFloors.back());
+    }
+    DestroyWindow(bare);
+    RECT now;
+    GetWindowRect(BarWindow, &now);
+    if (!EqualRect(&now, &hidden) || EqualRect(&shown, &hidden)) {
+        std::printf(
+            "| Reveal and hide of an auto-hiding bar | the bar did not hide | | missed |\n");
+        return;
+    }
+    const double revealRatio = Median(revealRatios);
+    std::printf("| Reveal of an auto-hiding bar of %d buttons with icons, median of 31 | %.2f ms, "
+                "floor of a bare window moved alike %.2f ms: ratio %.2f | <= 2.00 x floor | %s |\n",
+                ButtonsPerPage, Median(reveals), Median(revealFloors), revealRatio,
+                revealRatio <= 2.0 ? "met" : "missed");
+    std::printf("| Hide of the same bar, median of 31 | %.2f ms, floor %.2f ms: ratio %.2f | | |\n",
+                Median(hides), Median(hideFloors), Median(hideRatios));
 }
 
 static SIZE_T MemoryInUse()
@@ -118,6 +201,8 @@ int main(int argc, char **argv)
                 "KiB | growth 0 | %s |\n",
                 rebuilds, static_cast<unsigned long>(before / 1024),
                 static_cast<unsigned long>(after / 1024), growth, growth <= 0 ? "met" : "missed");
+    DestroyWindow(BarWindow);
+    TimeRevealAndHide(program);
     DestroyWindow(BarWindow);
     SHDeleteKeyA(HKEY_CURRENT_USER, kRootKey);
     return 0;

@@ -144,6 +144,5 @@ void RunSettingsCommand()
         SwitchHideMode(hideMode);
     if (StartExecFlg != startExec)
         ApplyAutostart(HKEY_LOCAL_MACHINE, StartExecFlg == 1);
-    if (HideTime != hideTime)
-        StartAutoHideTimer();
+    FollowAutoHideMode(HideTime != hideTime);
 }

@@ -9,14 +9,21 @@
 #include "text/paths.h"
 
 // Asking the shell for a file's icon is the dearest step of a rebuild, and every rebuild of the
-// panel shows the same files again. So the picture it gave for each File string is kept, and each button gets
-// its own icon drawn from it. A file that no longer exists, or that turned from a file into a
-// folder or back, is asked about anew; a file never seen goes to the shell first, so a missing
-// one on an unreachable drive is waited for once. One page can show at most kMaxButtons
+// panel shows the same files again. So the picture it gave for each File string is kept, and each
+// button gets its own icon drawn from it. A file that no longer exists, that turned from a file
+// into a folder or back, or whose size or last write changed (a program updated in place may
+// bring another icon) is asked about anew; a file never seen goes to the shell first, so a
+// missing one on an unreachable drive is waited for once. One page can show at most kMaxButtons
 // files; beyond that the oldest picture makes room.
+struct FileStamp {
+    bool folder;
+    DWORD sizeHigh, sizeLow;
+    FILETIME written;
+};
+
 struct KnownIcon {
     char file[kPathBufferSize];
-    bool folder;
+    FileStamp stamp;
     ICONINFO picture;
 };
 
@@ -33,13 +40,21 @@ static KnownIcon *FindKnown(const char *file)
     return nullptr;
 }
 
-// The file system's word, cheaper than the shell's: the file the picture was taken of is
-// still there and still of its kind.
-static bool StillThere(const KnownIcon &known)
+// The file system's word, cheaper than the shell's; false for a file that is not there.
+static bool ReadStamp(const char *file, FileStamp *stamp)
 {
-    const DWORD attributes = GetFileAttributesA(known.file);
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == known.folder;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(file, GetFileExInfoStandard, &data))
+        return false;
+    *stamp = FileStamp{(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, data.nFileSizeHigh,
+                       data.nFileSizeLow, data.ftLastWriteTime};
+    return true;
+}
+
+static bool SameStamp(const FileStamp &a, const FileStamp &b)
+{
+    return a.folder == b.folder && a.sizeHigh == b.sizeHigh && a.sizeLow == b.sizeLow &&
+           CompareFileTime(&a.written, &b.written) == 0;
 }
 
 static void ReleasePicture(ICONINFO &picture)
@@ -87,12 +102,12 @@ static HBITMAP IndependentCopy(HBITMAP bitmap)
     return copy;
 }
 
-// Only what the file system can check again is remembered: not the shell's own places.
-static void Remember(KnownIcon *known, const char *file, HICON icon)
+// Only what the file system can check again is remembered: not the shell's own places. The
+// stamp is the file's as it was before the shell was asked, so that a change meanwhile is seen.
+static void Remember(KnownIcon *known, const char *file, const FileStamp &stamp, HICON icon)
 {
-    const DWORD attributes = GetFileAttributesA(file);
     ICONINFO picture;
-    if (attributes == INVALID_FILE_ATTRIBUTES || !GetIconInfo(icon, &picture))
+    if (!GetIconInfo(icon, &picture))
         return;
     if (picture.hbmColor) {
         const HBITMAP device = picture.hbmColor;
@@ -105,7 +120,7 @@ static void Remember(KnownIcon *known, const char *file, HICON icon)
     }
     KnownIcon &entry = EntryFor(known);
     lstrcpynA(entry.file, file, kPathBufferSize);
-    entry.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entry.stamp = stamp;
     entry.picture = picture;
 }
 
@@ -121,11 +136,13 @@ static HICON AskShell(const char *file)
 HICON CreateFileIcon(const char *file)
 {
     KnownIcon *known = FindKnown(file);
-    if (known && StillThere(*known))
+    FileStamp stamp;
+    const bool there = ReadStamp(file, &stamp);
+    if (known && there && SameStamp(known->stamp, stamp))
         return CreateIconIndirect(&known->picture);
     const HICON icon = AskShell(file);
-    if (icon)
-        Remember(known, file, icon);
+    if (icon && there)
+        Remember(known, file, stamp, icon);
     return icon;
 }
 

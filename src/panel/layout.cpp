@@ -25,6 +25,11 @@ int ButtonCount(int edge, int width, int height, int stripSize, int margin, int 
     return previous;
 }
 
+bool SameBox(const Box &a, const Box &b)
+{
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
 bool LayOutPanel(int edge, int width, int height, int stripSize, PanelLayout *layout)
 {
     if (IsVerticalEdge(edge)) {
@@ -51,6 +56,20 @@ void ButtonOrigin(int edge, int index, int *x, int *y)
         *x = kButtonInset + kButtonWidth * index;
         *y = kButtonInset;
     }
+}
+
+bool SameButtons(const ButtonPage &built, const ButtonPage &wanted)
+{
+    if (built.perPage != wanted.perPage || built.page != wanted.page)
+        return false;
+    for (int i = 0; i < built.perPage; ++i) {
+        int x, y, wantedX, wantedY;
+        ButtonOrigin(built.edge, i, &x, &y);
+        ButtonOrigin(wanted.edge, i, &wantedX, &wantedY);
+        if (x != wantedX || y != wantedY)
+            return false;
+    }
+    return true;
 }
 
 int SlotNumber(int page, int perPage, int index)

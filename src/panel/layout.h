@@ -24,6 +24,8 @@ struct Box {
     int x, y, width, height;
 };
 
+bool SameBox(const Box &a, const Box &b);
+
 struct PanelLayout {
     Box commandStrip, gripStrip, panel;
 };
@@ -33,6 +35,16 @@ bool LayOutPanel(int edge, int width, int height, int stripSize, PanelLayout *la
 
 // Top-left corner of launch button i inside the panel.
 void ButtonOrigin(int edge, int index, int *x, int *y);
+
+// What a panel's buttons are made for: a page of perPage buttons laid out along a dock edge.
+struct ButtonPage {
+    int edge, perPage, page;
+};
+
+// Whether the buttons made for one page stand for the other unchanged: as many buttons, the same
+// page, every button in the same place. A size change that keeps them (an auto-hiding bar
+// withdrawing or coming back, the shell giving the same place again) only moves the panel.
+bool SameButtons(const ButtonPage &built, const ButtonPage &wanted);
 
 // Slot number of button index of a page, and the index of a slot's button on the page shown.
 // Stored pages may be anything; the arithmetic wraps instead of overflowing.

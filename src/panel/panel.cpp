@@ -20,10 +20,21 @@ HICON IconTable[kMaxButtons + 2];
 
 static HWND PanelTooltip;
 
-static void Place(HWND child, const Box &box)
+// A child of the bar and the place it was last given.
+struct PlacedChild {
+    HWND window;
+    Box box;
+};
+static PlacedChild CommandStripPlace, GripStripPlace, PanelPlace;
+
+// Moving a window costs about as much when it stays where it is: a child is moved only when it
+// is new or its place has changed.
+static void Place(HWND child, const Box &box, PlacedChild *placed)
 {
-    if (child)
-        SetWindowPos(child, nullptr, box.x, box.y, box.width, box.height, 0);
+    if (!child || (placed->window == child && SameBox(placed->box, box)))
+        return;
+    SetWindowPos(child, nullptr, box.x, box.y, box.width, box.height, 0);
+    *placed = PlacedChild{child, box};
 }
 
 static void DestroyPanel()
@@ -39,30 +50,75 @@ void RequestPanelRebuild()
 
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
-static void CreatePanel()
+// What the panel shown was built for.
+static ButtonPage Built;
+
+static void PlacePanel()
 {
-    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
     if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
-        Place(ButtonPanel, layout.panel);
+        Place(ButtonPanel, layout.panel, &PanelPlace);
 }
 
-void RebuildPanel()
+static void CreatePanel()
 {
-    DestroyPanel();
-    const int margin = QueryTaskbarMargin();
+    Built = ButtonPage{AppBarMode, ButtonsPerPage, DispPage};
+    ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
+    PlacePanel();
+}
+
+// The taskbar margin the strips were last laid out with.
+static int Margin;
+
+// Places the strips for the bar's size and returns the buttons per page that size holds with
+// the taskbar margin given.
+static int LayOutStrips(int margin)
+{
+    Margin = margin;
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
     if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout)) {
-        Place(CommandStrip, layout.commandStrip);
-        Place(GripStrip, layout.gripStrip);
+        Place(CommandStrip, layout.commandStrip, &CommandStripPlace);
+        Place(GripStrip, layout.gripStrip, &GripStripPlace);
     }
-    ButtonsPerPage = ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
-                                 ButtonsPerPage);
-    CreatePanel();
+    return ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
+                       ButtonsPerPage);
+}
+
+// The layouts made while the bar is being created come before its strips and only count: the
+// creation builds the panel once the strips are there.
+void RebuildPanel()
+{
+    DestroyPanel();
+    ButtonsPerPage = LayOutStrips(QueryTaskbarMargin());
+    if (CommandStrip)
+        CreatePanel();
+}
+
+// A bar withdrawn to its strip has no room inside: what it holds stays for its return. The
+// shell is asked for its taskbar only once the size change has been handled: it answers from
+// another process, and its answer seldom changes.
+void FollowBarSize()
+{
+    RECT client;
+    GetClientRect(BarWindow, &client);
+    if (ButtonPanel && (client.right <= 0 || client.bottom <= 0))
+        return;
+    if (ButtonPanel && SameButtons(Built, ButtonPage{AppBarMode, LayOutStrips(Margin), DispPage})) {
+        PlacePanel();
+        PostMessageA(BarWindow, UM_CHECK_TASKBAR, 0, 0);
+        return;
+    }
+    RebuildPanel();
+}
+
+void CheckTaskbarMargin()
+{
+    if (QueryTaskbarMargin() != Margin)
+        RebuildPanel();
 }
 
 void ShowPage(int page)

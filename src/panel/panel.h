@@ -25,6 +25,15 @@ const UINT kLaunchLockMilliseconds = 500;
 // Lays the bar's children out for its size and builds the panel of the current page anew.
 void RebuildPanel();
 
+// Lays the bar's children out for its new size. The panel and its buttons stay, only moved,
+// while the size keeps every button as it is; otherwise the panel is built anew.
+void FollowBarSize();
+
+// After a size change that kept the panel: the taskbar margin, which shortens a vertical bar's
+// panel, is asked anew (an auto-hiding bar hears of no change of the taskbar), and the panel
+// is built anew when it has changed.
+void CheckTaskbarMargin();
+
 // Asks the bar to build its panel anew once the current message is handled: what a change of
 // a slot's File or Title needs. Posted, so that the handler that asked has returned first.
 void RequestPanelRebuild();

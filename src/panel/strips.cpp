@@ -62,6 +62,10 @@ static INT_PTR CALLBACK CommandStripProc(HWND, UINT message, WPARAM wParam, LPAR
     case WM_LBUTTONDOWN:
         StartBarMove();
         break;
+    case WM_DESTROY:
+        CommandStrip = nullptr;
+        CommandStripSize = 0;
+        break;
     }
     return FALSE;
 }
@@ -70,6 +74,8 @@ static INT_PTR CALLBACK GripStripProc(HWND, UINT message, WPARAM, LPARAM)
 {
     if (message == WM_LBUTTONDOWN)
         StartBarMove();
+    else if (message == WM_DESTROY)
+        GripStrip = nullptr;
     return FALSE;
 }
 

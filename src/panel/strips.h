@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// The strips live as long as the bar window; the command strip's size is 0 until its toolbar
-// exists.
+// The strips live as long as the bar window, their handles null before and after; the command
+// strip's size is 0 while its toolbar does not exist.
 extern HWND CommandStrip;
 extern HWND GripStrip;
 extern int CommandStripSize;

@@ -15,10 +15,16 @@ static HideCount Count = {0, 1};
 static RECT ShownRect;
 static RECT HiddenRect;
 
+// From the bar's late start to its end; while the timer runs.
+static bool TimerArmed;
+static bool TimerRunning;
+
 void ResetAutoHide()
 {
     HiddenFlag = 0;
     Count = HideCount{0, 1};
+    TimerArmed = false;
+    TimerRunning = false;
 }
 
 void RecordAutoHideRects(int edge)
@@ -33,17 +39,53 @@ void KeepHiddenBarHidden()
         MoveBarTo(HiddenRect);
 }
 
+// A tick can hide a shown auto-hiding bar, and can count the cursor away until the count has
+// left its start: once it has counted one tick and spent the first-tick flag, further ticks only
+// raise it, and every count above 0 hides at the next tick just the same. A hidden bar got there
+// by such a count; its ticks change nothing until the cursor brings it back and the count
+// starts again.
+static bool TickCanAct()
+{
+    if (FloatMode != 0)
+        return false;
+    if (HideMode == 1 && HiddenFlag == 0)
+        return true;
+    return Count.ticks == 0 || Count.firstTick == 1;
+}
+
+static void SettleTimer(bool restart)
+{
+    if (!TimerArmed)
+        return;
+    if (TickCanAct()) {
+        if (restart || !TimerRunning)
+            SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);
+        TimerRunning = true;
+    } else if (TimerRunning) {
+        KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
+        TimerRunning = false;
+    }
+}
+
 void StartAutoHideTimer()
 {
-    SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);
+    TimerArmed = true;
+    SettleTimer(true);
 }
 
 void StopAutoHideTimer()
 {
     KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
+    TimerArmed = false;
+    TimerRunning = false;
 }
 
-void AutoHideTick()
+void FollowAutoHideMode(bool newPeriod)
+{
+    SettleTimer(newPeriod);
+}
+
+static void HideStep()
 {
     if (FloatMode != 0)
         return;
@@ -57,6 +99,12 @@ void AutoHideTick()
         return;
     MoveBarTo(HiddenRect);
     HiddenFlag = 1;
+}
+
+void AutoHideTick()
+{
+    HideStep();
+    SettleTimer(false);
 }
 
 // The desktop covers the screen too (the system's window, the shell's, and the shell's worker
@@ -90,4 +138,5 @@ void RevealBar()
         HiddenFlag = 0;
     }
     Count.ticks = 0;
+    SettleTimer(false);
 }

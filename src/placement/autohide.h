@@ -12,10 +12,16 @@ void RecordAutoHideRects(int edge);
 // A hidden bar positioned anew (the screen or the shell changed) goes on hiding, in its new strip.
 void KeepHiddenBarHidden();
 
-// The bar window's auto-hide timer, ticking every HideTime milliseconds while the bar lives.
-// Starting it again restarts it with the period now set.
+// The bar window's auto-hide timer ticks every HideTime milliseconds from the bar's late start
+// to its end, but only while a tick can change what the bar does: not while the bar floats, not
+// while it sits in its strip, and with auto-hide off only until a tick has counted the cursor
+// away (from then on it would hide at the first tick after auto-hide is switched on).
 void StartAutoHideTimer();
 void StopAutoHideTimer();
+
+// After the floating or the auto-hide flag may have changed: the timer runs or rests as the bar
+// now needs it. A new period restarts a running timer with it.
+void FollowAutoHideMode(bool newPeriod);
 
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.
 void AutoHideTick();

@@ -22,6 +22,7 @@
 
 // Private messages (WM_USER is 0x0400).
 #define UM_REBUILD_PANEL (0x0400 + 28)
+#define UM_CHECK_TASKBAR (0x0400 + 29)
 #define UM_LATE_INIT (0x0400 + 38)
 #define UM_APPBAR_NOTIFY (0x0400 + 100)
 

@@ -145,9 +145,21 @@ static LRESULT OnLateInit()
     return 0;
 }
 
+static LRESULT OnSize()
+{
+    FollowBarSize();
+    return 0;
+}
+
 static LRESULT OnRebuildPanel()
 {
     RebuildPanel();
+    return 0;
+}
+
+static LRESULT OnCheckTaskbar()
+{
+    CheckTaskbarMargin();
     return 0;
 }
 
@@ -241,9 +253,11 @@ static LRESULT OnMoving(LPARAM lParam)
     return TRUE;
 }
 
+// The drag may have floated or docked the bar.
 static LRESULT OnExitSizeMove()
 {
     EndBarDrag();
+    FollowAutoHideMode(false);
     return 0;
 }
 
@@ -255,8 +269,11 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DESTROY:
         return OnDestroy();
     case WM_SIZE:
+        return OnSize();
     case UM_REBUILD_PANEL:
         return OnRebuildPanel();
+    case UM_CHECK_TASKBAR:
+        return OnCheckTaskbar();
     case WM_ENDSESSION:
         return OnEndSession();
     case WM_DISPLAYCHANGE:

@@ -72,6 +72,31 @@ TEST(ButtonOrigin, OneUnderAnotherOrSideBySide)
     EXPECT_EQ(y, 4);
 }
 
+TEST(SameButtons, AnAutoHidingBarKeepsItsButtonsOutAndIn)
+{
+    // Shown, the right bar's client area is 27 x 767; in its strip 0 x 767. Along the bottom,
+    // 1022 x 27 and 1022 x 0.
+    const ButtonPage shown = {kEdgeRight, 28, 3};
+    EXPECT_EQ(ButtonCount(kEdgeRight, 0, 767, 104, 30, 28), 28);
+    EXPECT_TRUE(SameButtons(shown, ButtonPage{kEdgeRight, 28, 3}));
+    EXPECT_EQ(ButtonCount(kEdgeBottom, 1022, 0, 104, 30, 39), 39);
+    EXPECT_TRUE(SameButtons(ButtonPage{kEdgeBottom, 39, 0}, ButtonPage{kEdgeBottom, 39, 0}));
+    // The buttons run the same way on the other side of the screen.
+    EXPECT_TRUE(SameButtons(shown, ButtonPage{kEdgeLeft, 28, 3}));
+}
+
+TEST(SameButtons, ALengthPageOrDirectionChangeTakesNewButtons)
+{
+    const ButtonPage shown = {kEdgeRight, 28, 3};
+    EXPECT_EQ(ButtonCount(kEdgeRight, 27, 500, 104, 30, 28), 16);
+    EXPECT_FALSE(SameButtons(shown, ButtonPage{kEdgeRight, 16, 3}));
+    EXPECT_FALSE(SameButtons(shown, ButtonPage{kEdgeRight, 28, 4}));
+    EXPECT_FALSE(SameButtons(shown, ButtonPage{kEdgeBottom, 28, 3}));
+    EXPECT_FALSE(SameButtons(ButtonPage{kEdgeTop, 1, 0}, ButtonPage{kEdgeLeft, 1, 0}));
+    // A page without buttons has no places to differ in.
+    EXPECT_TRUE(SameButtons(ButtonPage{kEdgeTop, 0, 0}, ButtonPage{kEdgeLeft, 0, 0}));
+}
+
 TEST(Slots, PageTwoWithTenPerPageHoldsSlotsTwentyToTwentyNine)
 {
     EXPECT_EQ(SlotNumber(2, 10, 0), 20);

@@ -131,6 +131,27 @@ bool BarTest::Hidden()
     return r.right - r.left == 2 || r.bottom - r.top == 2;
 }
 
+static int TicksSeen;
+
+static LRESULT CALLBACK SeeTick(int code, WPARAM removal, LPARAM lParam)
+{
+    const MSG *msg = reinterpret_cast<const MSG *>(lParam);
+    if (code == HC_ACTION && removal == PM_REMOVE && msg->hwnd == BarWindow &&
+        msg->message == WM_TIMER && msg->wParam == AUTOHIDE_TIMER_ID)
+        ++TicksSeen;
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+int BarTest::TimerTicks(DWORD milliseconds, const std::function<bool()> &done)
+{
+    TicksSeen = 0;
+    const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, SeeTick, nullptr, GetCurrentThreadId());
+    EXPECT_NE(hook, nullptr);
+    PumpUntil(done, milliseconds);
+    UnhookWindowsHookEx(hook);
+    return TicksSeen;
+}
+
 HWND OpenOtherWindow(const RECT &r)
 {
     const HWND other =

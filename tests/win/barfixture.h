@@ -47,6 +47,10 @@ class BarTest : public testing::Test
     static void Tick();
     static LRESULT Touch();
     static bool Hidden();
+    // The ticks of the bar's own auto-hide timer that reach it while the thread's messages are
+    // delivered, for the given time or until done.
+    static int TimerTicks(
+        DWORD milliseconds, const std::function<bool()> &done = [] { return false; });
 
   private:
     std::string savedDirectory;

@@ -127,6 +127,49 @@ TEST_F(FileIcons, AButtonShowsTheIconOfTheFileItsSlotHoldsAtEachRebuild)
     EXPECT_EQ(Draw(Shown(0)), program);
 }
 
+// Windows shows a program file with the program's own icon: .exe belongs to the class whose icon
+// is "%1". The prefix of the tests has the class without the .exe entry; the test gives it one
+// while it runs, and what was there before comes back.
+class ProgramsShowTheirOwnIcons
+{
+  public:
+    ProgramsShowTheirOwnIcons() : before(ReadStored(HKEY_CLASSES_ROOT, ".exe", ""))
+    {
+        RegSetValueA(HKEY_CLASSES_ROOT, ".exe", REG_SZ, "exefile", 0);
+    }
+    ~ProgramsShowTheirOwnIcons()
+    {
+        if (before.present)
+            RegSetValueA(HKEY_CLASSES_ROOT, ".exe", REG_SZ,
+                         reinterpret_cast<const char *>(before.bytes.data()), 0);
+        else
+            RegDeleteKeyA(HKEY_CLASSES_ROOT, ".exe");
+    }
+
+  private:
+    const StoredValue before;
+};
+
+// The recorder has no icon of its own and shows the shell's plain program icon; the test
+// program carries the bar's icon.
+TEST_F(FileIcons, AProgramUpdatedInPlaceShowsItsNewIconAtTheNextRebuild)
+{
+    const ProgramsShowTheirOwnIcons programIcons;
+    const std::string program = FreshFolder("Updated Program") + "\\program.exe";
+    ASSERT_TRUE(CopyFileA((TestFolder() + "\\recorder.exe").c_str(), program.c_str(), FALSE));
+    Register(0, program);
+    StartBar();
+    const Pixels plain = Draw(Shown(0));
+    EXPECT_EQ(plain, ShellIcon(program));
+    char self[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
+    ASSERT_TRUE(CopyFileA(self, program.c_str(), FALSE));
+    Rebuild();
+    const Pixels own = ShellIcon(program);
+    ASSERT_NE(own, plain) << "the shell shows the new program with its icon";
+    EXPECT_EQ(Draw(Shown(0)), own);
+}
+
 TEST_F(FileIcons, AFileThatIsGoneShowsNoIconThoughItHadOne)
 {
     const std::string file = FreshFolder("Vanishing") + "\\notes.txt";

@@ -155,6 +155,8 @@ TEST_F(Launching, TheStartupRunOpensMarkedSlotsInRangeAndArmsTheTimer)
 {
     const std::string recorder = PrepareRecorder("Recorder Startup");
     StoreDword("MaxPage", 0);
+    // A tick would count the cursor away and rest the timer while auto-hide is off.
+    StoreDword("HideTime", 600000);
     for (int slot : {0, 3, 500}) {
         StoreRecord(kFileKey, slot, recorder);
         StoreRecord(kOptionKey, slot, "10000000000000000001");
@@ -174,6 +176,7 @@ TEST_F(Launching, StartLaunchOffOpensNothingButStillArmsTheTimer)
 {
     const std::string recorder = PrepareRecorder("Recorder Off");
     StoreDword("StartLaunch", 2);
+    StoreDword("HideTime", 600000);
     StoreRecord(kFileKey, 0, recorder);
     StoreRecord(kOptionKey, 0, "10000000000000000000");
     StartBar();

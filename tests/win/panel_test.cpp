@@ -124,6 +124,41 @@ TEST_F(Panel, AHorizontalBarLaysItsButtonsSideBySide)
     EXPECT_TRUE(SameRect(r, RECT{50, 4, 73, 26})) << Describe(r);
 }
 
+TEST_F(Panel, AnAutoHidingBarKeepsItsPanelOutAndInAndANewLengthBuildsANewOne)
+{
+    Register(0, "C:\\windows\\notepad.exe", "Notepad");
+    StartHiding();
+    const HWND panel = ButtonPanel;
+    const std::vector<HWND> buttons = Buttons();
+    const HICON icon = IconTable[0];
+    ASSERT_EQ(int(buttons.size()), 28);
+    Tick();
+    ASSERT_TRUE(Hidden());
+    EXPECT_EQ(ButtonPanel, panel);
+    Calls.clear();
+    Touch();
+    ASSERT_FALSE(Hidden());
+    EXPECT_EQ(ButtonPanel, panel);
+    // The taskbar's state, which may have changed meanwhile, is asked once the bar is out.
+    EXPECT_TRUE(Calls.empty());
+    Pump(50);
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].message, DWORD(ABM_GETSTATE));
+    EXPECT_EQ(Buttons(), buttons);
+    EXPECT_EQ(SendMessageA(buttons[0], BM_GETIMAGE, IMAGE_ICON, 0), LPARAM(icon));
+    EXPECT_TRUE(IsIcon(icon));
+    EXPECT_EQ(ToolText(PanelTooltip(), buttons[0]), "Notepad");
+    RECT placed = WindowRect(panel);
+    MapWindowPoints(nullptr, BarWindow, reinterpret_cast<POINT *>(&placed), 2);
+    EXPECT_TRUE(SameRect(placed, RECT{2, 104, 25, 767})) << Describe(placed);
+    // 498 pixels of client area hold 16 buttons.
+    MoveWindow(BarWindow, 995, 0, 29, 500, TRUE);
+    EXPECT_FALSE(IsWindow(panel));
+    EXPECT_FALSE(IsIcon(icon));
+    EXPECT_EQ(ButtonsPerPage, 16);
+    EXPECT_EQ(int(Buttons().size()), 16);
+}
+
 TEST_F(Panel, PagesTurnBothWaysAndWrap)
 {
     StoreDword("MaxPage", 2);

@@ -332,6 +332,44 @@ TEST_F(AutoHide, AFloatingBarIgnoresBoth)
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), floating));
 }
 
+// The bar's own timer, at a short period: it ticks only while a tick can change something, and
+// the bar hides after as many ticks as it always did.
+TEST_F(AutoHide, TheTimerRestsWhereItCanDoNothingAndHidesAsBeforeWhereItCan)
+{
+    StoreDword("HideTime", 50);
+    MoveCursor(500, 400);
+    StartBar();
+    TimerTicks(300); // the first counts the cursor away
+    EXPECT_EQ(TimerTicks(300), 0) << "auto-hide off";
+    HideMode = 1;
+    SwitchHideMode(0);
+    FollowAutoHideMode(false);
+    EXPECT_EQ(TimerTicks(2000, Hidden), 1) << "the count from before hides at once";
+    EXPECT_EQ(TimerTicks(300), 0) << "hidden";
+    Touch();
+    ASSERT_FALSE(Hidden());
+    EXPECT_EQ(TimerTicks(2000, Hidden), 2);
+    EXPECT_TRUE(Hidden());
+}
+
+TEST_F(AutoHide, TheTimerRestsWhileTheBarFloatsAndTheFirstTickHidesItDocked)
+{
+    StoreDword("HideMode", 1);
+    StoreDword("HideTime", 200); // no tick while the cursor is moved away after the drag
+    StoreDword("FloatMode", 1);
+    StartBar();
+    EXPECT_EQ(TimerTicks(500), 0);
+    MoveCursor(210, 110);
+    SendMessageA(BarWindow, WM_ENTERSIZEMOVE, 0, 0);
+    MoveCursor(1022, 300);
+    SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
+    ASSERT_EQ(FloatMode, 0);
+    MoveCursor(500, 400);
+    EXPECT_EQ(TimerTicks(2000, Hidden), 1);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{1022, 0, 1024, 769}))
+        << Describe(WindowRect(BarWindow));
+}
+
 TEST_F(AutoHide, AZeroOrNegativePeriodKeepsTheBarResponsive)
 {
     for (DWORD period : {0u, 0xFFFFFFFFu}) {
