@@ -109,7 +109,7 @@ void AutoHideTick()
 
 // The desktop covers the screen too (the system's window, the shell's, and the shell's worker
 // windows that show it), and so may a maximised window where the taskbar hides; none of them is
-// a full-screen program.
+// a full-screen program. A program full screen on another monitor leaves the bar's alone.
 static bool FullScreenProgramInFront()
 {
     const HWND front = GetForegroundWindow();
@@ -117,11 +117,12 @@ static bool FullScreenProgramInFront()
     if (!front || front == GetDesktopWindow() || front == GetShellWindow() || IsZoomed(front) ||
         (GetClassNameA(front, className, sizeof className) && !lstrcmpA(className, "WorkerW")))
         return false;
+    const HMONITOR screen = MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST);
     RECT window;
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    return GetWindowRect(front, &window) &&
-           GetMonitorInfoA(MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST), &monitor) &&
+    return screen == MonitorFromWindow(BarWindow, MONITOR_DEFAULTTONEAREST) &&
+           GetWindowRect(front, &window) && GetMonitorInfoA(screen, &monitor) &&
            CoversWhole(ToRect(window), ToRect(monitor.rcMonitor));
 }
 

@@ -182,8 +182,12 @@ TEST_F(OtherMonitor, AnAutoHidingBarThereHidesToItsEdgeWithItsWholeLength)
     Tick();
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{-800, 0, -798, 600}))
         << Describe(WindowRect(BarWindow));
+    // A program full screen on the primary does not keep the bar in on this monitor.
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    ASSERT_EQ(GetForegroundWindow(), program);
     Touch();
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), shown)) << Describe(WindowRect(BarWindow));
+    DestroyWindow(program);
 }
 
 // Wine does not tell a running program that a monitor went: with the RandR monitor deleted, every
