@@ -25,15 +25,6 @@ void CheckTitle(const std::string &path, const LeadBytes &lb)
             "the title is the final component without its extension");
 }
 
-void CheckWorkingDirectory(const std::string &path, const LeadBytes &lb)
-{
-    const size_t separator = LastAtStart(path, '\\', lb);
-    const std::string expected = separator == std::string::npos ? "" : path.substr(0, separator);
-    std::vector<char> directory = OutputBuffer(kPathBufferSize);
-    SlotWorkingDirectory(CString(path).data(), directory.data(), lb);
-    Require(TextIn(directory) == expected, "the working directory ends before the last separator");
-}
-
 void CheckFolderOf(const std::string &name, const LeadBytes &lb)
 {
     const size_t separator = LastAtStart(name, '\\', lb);
@@ -88,7 +79,6 @@ void CheckPath(const std::string &name, const LeadBytes &lb)
     CheckFolderOf(name, lb);
     const std::string path = name.substr(0, kPathBufferSize - 1);
     CheckTitle(path, lb);
-    CheckWorkingDirectory(path, lb);
     CheckCutExtension(path, lb);
 }
 

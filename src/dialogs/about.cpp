@@ -5,7 +5,6 @@
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/settings.h"
-#include "store/slots.h"
 #include "text/paths.h"
 
 static INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -26,6 +25,7 @@ void OpenAboutBox(HWND owner)
 // fit is not cut short, nor is the bare name tried, which could find some other file.
 void OpenHelpDocument()
 {
-    if (FormHelpPath(ProgramFolder, ScratchBuffer))
-        ShellExecuteA(BarWindow, "open", ScratchBuffer, nullptr, nullptr, SW_SHOWNORMAL);
+    char path[kPathBufferSize];
+    if (FormHelpPath(Settings.curpath, path))
+        ShellExecuteA(BarWindow, "open", path, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -4,8 +4,8 @@
 #include <commdlg.h>
 
 #include "panel/launch.h"
-#include "panel/panel.h"
-#include "panel/syslib.h"
+#include "panel/launchbtn.h"
+#include "system/syslib.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
@@ -41,12 +41,12 @@ static void ShowField(HWND dialog, int control, SlotField field, char *buffer)
 static void OnInit(HWND dialog, int slot)
 {
     Slot = slot;
-    ReadSlotOptions(slot);
-    StoredShowMode = SlotOptions.showMode;
+    const OptionPair options = ReadSlotOptions(slot);
+    StoredShowMode = options.showMode;
     AddShowModes(dialog);
-    SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_SETCURSEL, SlotOptions.showMode, 0);
+    SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_SETCURSEL, options.showMode, 0);
     SendDlgItemMessageA(dialog, IDC_RUN_AT_START, BM_SETCHECK,
-                        SlotOptions.runAtStart != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+                        options.runAtStart != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     ShowField(dialog, IDC_FILE, kFileField, FileBuffer);
     ShowField(dialog, IDC_TITLE, kTitleField, TitleBuffer);
 }
@@ -54,18 +54,18 @@ static void OnInit(HWND dialog, int slot)
 static void StoreField(HWND dialog, int control, SlotField field, char *buffer)
 {
     buffer[0] = '\0';
-    SendDlgItemMessageA(dialog, control, WM_GETTEXT, kRecordSize,
-                        reinterpret_cast<LPARAM>(buffer));
+    SendDlgItemMessageA(dialog, control, WM_GETTEXT, kRecordSize, reinterpret_cast<LPARAM>(buffer));
     WriteSlotRecord(field, Slot, buffer);
 }
 
 static void OnStore(HWND dialog)
 {
     const LRESULT selected = SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_GETCURSEL, 0, 0);
-    SlotOptions.showMode = selected == CB_ERR ? StoredShowMode : static_cast<int>(selected);
-    SlotOptions.runAtStart =
+    OptionPair options;
+    options.showMode = selected == CB_ERR ? StoredShowMode : static_cast<int>(selected);
+    options.runAtStart =
         SendDlgItemMessageA(dialog, IDC_RUN_AT_START, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    WriteSlotOptions(Slot);
+    WriteSlotOptions(Slot, options);
     StoreField(dialog, IDC_FILE, kFileField, FileBuffer);
     StoreField(dialog, IDC_TITLE, kTitleField, TitleBuffer);
     EndDialog(dialog, 1);

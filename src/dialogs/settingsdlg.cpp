@@ -7,18 +7,14 @@
 #include "placement/autohide.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
-#include "store/registry.h"
+#include "store/autostart.h"
 #include "store/settings.h"
-#include "store/slots.h"
 #include "text/decimal.h"
 
-const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\run";
-const char kUserRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char kRunValue[] = "quorvane_korimbel";
 const int kDelayTextSize = 32;
 const int kPageTextSize = 32;
 
-// The page counts offered, as MaxPage values, in the order of the list.
+// The page counts offered, as Settings.MaxPage values, in the order of the list.
 static const int kMaxPages[] = {0, 1, 2, 4, 9};
 const int kPageChoices = sizeof kMaxPages / sizeof kMaxPages[0];
 
@@ -39,20 +35,20 @@ static void FillPageCounts(HWND dialog)
         LoadStringA(Instance, IDS_PAGES_1 + i, text, kPageTextSize);
         SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(text));
-        if (kMaxPages[i] == MaxPage)
+        if (kMaxPages[i] == Settings.MaxPage)
             SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_SETCURSEL, i, 0);
     }
 }
 
 static void OnInit(HWND dialog)
 {
-    SetCheck(dialog, IDC_TOP_MODE, TopMode);
+    SetCheck(dialog, IDC_TOP_MODE, Settings.TopMode);
     char delay[kDelayTextSize];
-    wsprintfA(delay, "%d", HideTime);
+    wsprintfA(delay, "%d", Settings.HideTime);
     SendDlgItemMessageA(dialog, IDC_HIDE_TIME, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(delay));
-    SetCheck(dialog, IDC_HIDE_MODE, HideMode);
-    SetCheck(dialog, IDC_START_LAUNCH, StartLaunch);
-    SetCheck(dialog, IDC_START_EXEC, StartExecFlg);
+    SetCheck(dialog, IDC_HIDE_MODE, Settings.HideMode);
+    SetCheck(dialog, IDC_START_LAUNCH, Settings.StartLaunch);
+    SetCheck(dialog, IDC_START_EXEC, Settings.StartExecFlg);
     FillPageCounts(dialog);
 }
 
@@ -64,22 +60,17 @@ static int ReadDelay(HWND dialog)
     return ParseDecimal(delay);
 }
 
-static void Store(const Setting &setting, int *copy, int value)
-{
-    *copy = value;
-    WriteSetting(setting, value);
-}
-
 static void OnOk(HWND dialog)
 {
-    Store(kHideTime, &HideTime, ReadDelay(dialog));
-    Store(kTopMode, &TopMode, Checked(dialog, IDC_TOP_MODE));
-    Store(kHideMode, &HideMode, Checked(dialog, IDC_HIDE_MODE));
-    Store(kStartLaunch, &StartLaunch, Checked(dialog, IDC_START_LAUNCH));
-    Store(kStartExecFlg, &StartExecFlg, Checked(dialog, IDC_START_EXEC));
+    Settings.HideTime = ReadDelay(dialog);
+    Settings.TopMode = Checked(dialog, IDC_TOP_MODE);
+    Settings.HideMode = Checked(dialog, IDC_HIDE_MODE);
+    Settings.StartLaunch = Checked(dialog, IDC_START_LAUNCH);
+    Settings.StartExecFlg = Checked(dialog, IDC_START_EXEC);
     const LRESULT page = SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_GETCURSEL, 0, 0);
-    Store(kMaxPage, &MaxPage, page >= 0 && page < kPageChoices ? kMaxPages[page] : MaxPage);
-    Store(kTimerSound, &TimerSound, 0);
+    if (page >= 0 && page < kPageChoices)
+        Settings.MaxPage = kMaxPages[page];
+    SaveBehaviourSettings();
     EndDialog(dialog, 1);
 }
 
@@ -119,30 +110,18 @@ static INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, L
     }
 }
 
-void ApplyAutostart(HKEY machine, bool on)
-{
-    if (!on) {
-        DeleteValue(machine, kRunKey, kRunValue);
-        DeleteValue(HKEY_CURRENT_USER, kUserRunKey, kRunValue);
-        return;
-    }
-    if (!FormRunEntry(ProgramFolder, ScratchBuffer))
-        return;
-    if (!WriteString(machine, kRunKey, kRunValue, ScratchBuffer))
-        WriteString(HKEY_CURRENT_USER, kUserRunKey, kRunValue, ScratchBuffer);
-}
-
+// What the dialog changed is applied to the running bar at once.
 void RunSettingsCommand()
 {
-    const int hideTime = HideTime, topMode = TopMode, hideMode = HideMode, startExec = StartExecFlg;
+    const SettingsRecord before = Settings;
     DialogBoxParamA(Instance, CONFIG_TEMPLATE, BarWindow, SettingsProc, 0);
-    if (DispPage > MaxPage) // the page count shrank below the page shown
+    if (Settings.DispPage > Settings.MaxPage) // the page count shrank below the page shown
         ShowPage(0);
-    if (TopMode != topMode)
+    if (Settings.TopMode != before.TopMode)
         ApplyTopMode();
-    if (HideMode != hideMode && FloatMode == 0)
-        SwitchHideMode(hideMode);
-    if (StartExecFlg != startExec)
-        ApplyAutostart(HKEY_LOCAL_MACHINE, StartExecFlg == 1);
-    FollowAutoHideMode(HideTime != hideTime);
+    if (Settings.HideMode != before.HideMode && Settings.FloatMode == 0)
+        SwitchHideMode(before.HideMode);
+    if (Settings.StartExecFlg != before.StartExecFlg)
+        ApplyAutostart(HKEY_LOCAL_MACHINE, Settings.StartExecFlg == 1, Settings.curpath);
+    FollowAutoHideMode(Settings.HideTime != before.HideTime);
 }

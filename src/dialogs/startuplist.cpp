@@ -1,31 +1,26 @@
 #include "dialogs/startuplist.h"
 
 #include "panel/launch.h"
+#include "panel/panel.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
 #include "text/decimal.h"
 
-// The list's mode, set when the list opens; its operations act only then. A mode, not a
-// control: that it equals the settings dialog's auto-hide box's id means nothing.
-const int kListModeOpen = 1037;
-static int ListMode;
-
 void RefreshStartupList(HWND dialog)
 {
     SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_RESETCONTENT, 0, 0);
     SendDlgItemMessageA(dialog, IDC_LIST_TITLES, LB_RESETCONTENT, 0, 0);
-    if (ListMode != kListModeOpen)
-        return;
     const long long count = StartupSlotCount();
     for (int slot = 0; slot < count; ++slot) {
         if (!RunsAtStart(slot))
             continue;
         SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(NameOfSlot(slot).text));
-        ReadSlotRecord(kTitleField, slot, ScratchBuffer, kPathBufferSize);
+        char title[kPathBufferSize];
+        ReadSlotRecord(kTitleField, slot, title, kPathBufferSize);
         SendDlgItemMessageA(dialog, IDC_LIST_TITLES, LB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(ScratchBuffer));
+                            reinterpret_cast<LPARAM>(title));
     }
 }
 
@@ -36,11 +31,9 @@ static void UnregisterEntry(HWND dialog, WPARAM index)
         return;
     SendDlgItemMessageA(dialog, IDC_LIST_SLOTS, LB_GETTEXT, index, reinterpret_cast<LPARAM>(name));
     const int slot = ParseDecimal(name);
-    if (ListMode != kListModeOpen)
-        return;
-    ReadSlotOptions(slot);
-    SlotOptions.runAtStart = 0;
-    WriteSlotOptions(slot);
+    OptionPair options = ReadSlotOptions(slot);
+    options.runAtStart = 0;
+    WriteSlotOptions(slot, options);
 }
 
 void UnregisterSelected(HWND dialog)
@@ -81,7 +74,6 @@ static INT_PTR CALLBACK StartupListProc(HWND dialog, UINT message, WPARAM wParam
 {
     switch (message) {
     case WM_INITDIALOG:
-        ListMode = kListModeOpen;
         RefreshStartupList(dialog);
         return FALSE;
     case WM_COMMAND:

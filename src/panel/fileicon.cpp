@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "panel/layout.h"
-#include "panel/syslib.h"
+#include "system/syslib.h"
 #include "text/paths.h"
 
 // Asking the shell for a file's icon is the dearest step of a rebuild, and every rebuild of the

@@ -2,15 +2,9 @@
 
 #include <cwchar>
 
-#include "panel/panel.h"
 #include "placement/barwindow.h"
-#include "store/settings.h"
 #include "store/slots.h"
 #include "text/codepage.h"
-
-// Hand-edited page counts could make the start-up run and list read the registry for billions
-// of slots; no page count the settings offer comes near this.
-static const long long kMaxStartupSlots = 10000;
 
 // The show command for a slot's show-mode digit: anything but minimised or maximised is normal.
 static int ShowCommandFor(int showMode)
@@ -21,15 +15,15 @@ static int ShowCommandFor(int showMode)
 
 INT_PTR OpenSlot(int slot)
 {
-    ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
-    ReadSlotOptions(slot);
-    const int show = ShowCommandFor(SlotOptions.showMode);
-    if (ScratchBuffer[0] == '\0')
+    char file[kPathBufferSize];
+    ReadSlotRecord(kFileField, slot, file, kPathBufferSize);
+    const int show = ShowCommandFor(ReadSlotOptions(slot).showMode);
+    if (file[0] == '\0')
         return 0;
     char directory[kPathBufferSize];
-    SlotWorkingDirectory(ScratchBuffer, directory, ActiveLeadBytes());
+    FolderOf(file, directory, ActiveLeadBytes());
     return reinterpret_cast<INT_PTR>(
-        ShellExecuteA(BarWindow, "open", ScratchBuffer, nullptr, directory, show));
+        ShellExecuteA(BarWindow, "open", file, nullptr, directory, show));
 }
 
 // Converts wide into text (kRecordSize bytes) only where converting back gives the same text.
@@ -74,11 +68,14 @@ bool FetchDroppedPath(HDROP drop, UINT index, wchar_t *wide, char *path)
     return AnsiPathOf(wide, path);
 }
 
+// The program's path is read once, before the first launch: whatever runs inside the shell's calls
+// cannot change what the later files are handed to.
 void OpenSlotWithDroppedFiles(int slot, HDROP drop)
 {
-    ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
+    char program[kPathBufferSize];
+    ReadSlotRecord(kFileField, slot, program, kPathBufferSize);
     char directory[kPathBufferSize];
-    SlotWorkingDirectory(ScratchBuffer, directory, ActiveLeadBytes());
+    FolderOf(program, directory, ActiveLeadBytes());
     const UINT count = LOWORD(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
     for (UINT i = 0; i < count; ++i) {
         wchar_t wide[kWidePathSize];
@@ -87,29 +84,11 @@ void OpenSlotWithDroppedFiles(int slot, HDROP drop)
             continue;
         char argument[kQuotedPathSize];
         QuoteIfBlank(path, argument);
-        ShellExecuteA(BarWindow, "open", ScratchBuffer, argument, directory, SW_SHOWNORMAL);
+        ShellExecuteA(BarWindow, "open", program, argument, directory, SW_SHOWNORMAL);
     }
-}
-
-long long StartupSlotCount()
-{
-    const long long count = (static_cast<long long>(MaxPage) + 1) * ButtonsPerPage;
-    return count < kMaxStartupSlots ? count : kMaxStartupSlots;
 }
 
 bool RunsAtStart(int slot)
 {
-    ReadSlotOptions(slot);
-    return SlotOptions.runAtStart == 1;
-}
-
-void RunStartupSlots()
-{
-    StartLaunch = ReadSetting(kStartLaunch);
-    if (StartLaunch != 1)
-        return;
-    const long long count = StartupSlotCount();
-    for (int slot = 0; slot < count; ++slot)
-        if (RunsAtStart(slot))
-            OpenSlot(slot);
+    return ReadSlotOptions(slot).runAtStart == 1;
 }

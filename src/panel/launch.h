@@ -30,11 +30,5 @@ bool FetchDroppedPath(HDROP drop, UINT index, wchar_t *wide, char *path);
 // without a path to use is passed over.
 void OpenSlotWithDroppedFiles(int slot, HDROP drop);
 
-// The slots the start-up run and the start-up list look at: every slot of every page, from 0.
-long long StartupSlotCount();
-
 // Whether the slot is marked to be opened when the bar starts. Reads its options.
 bool RunsAtStart(int slot);
-
-// Opens the slots marked to run at start.
-void RunStartupSlots();

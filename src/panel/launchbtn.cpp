@@ -4,62 +4,72 @@
 
 #include "panel/fileicon.h"
 #include "panel/launch.h"
-#include "panel/panel.h"
+#include "panel/tips.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
-#include "store/settings.h"
 #include "store/slots.h"
 
 static SlotPropertiesOpener OpenProperties;
+
+const UINT kLaunchLockMilliseconds = 500;
+static bool LaunchLock;
+
+// Reached from the button's window data from its creation to its last message.
+struct LaunchButton {
+    int slot;
+    WNDPROC kept;
+    HICON icon;
+};
 
 void SetSlotPropertiesOpener(SlotPropertiesOpener open)
 {
     OpenProperties = open;
 }
 
-// The button's position in the panel's tables. Found by its slot number, and checked by its
-// handle: a button whose panel was rebuilt during a modal loop no longer owns any entry.
-static int ButtonIndex(HWND button)
+void RequestPanelRebuild()
 {
-    const int index = SlotIndex(GetDlgCtrlID(button), DispPage, ButtonsPerPage);
-    if (index >= 0 && index < kMaxButtons && ButtonTable[index] == button)
-        return index;
-    for (int i = 0; i < kMaxButtons; ++i)
-        if (ButtonTable[i] == button)
-            return i;
-    return -1;
+    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
 }
 
-static void LoadButtonIcon(HWND button, int index)
+void ReleaseLaunchLock(HWND panel)
+{
+    LaunchLock = false;
+    KillTimer(panel, kLaunchLockTimer);
+}
+
+static LaunchButton *StateOf(HWND button)
+{
+    return reinterpret_cast<LaunchButton *>(GetWindowLongA(button, GWL_USERDATA));
+}
+
+// The title read here is copied by the tooltip window.
+static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
 {
     DragAcceptFiles(button, TRUE);
-    ReadSlotRecord(kFileField, GetDlgCtrlID(button), ScratchBuffer, kPathBufferSize);
-    if (ScratchBuffer[0] == '\0') {
-        HasIconTable[index] = 0;
-        return;
+    char text[kPathBufferSize];
+    ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
+    if (text[0] != '\0') {
+        state->icon = CreateFileIcon(text);
+        SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state->icon));
     }
-    const HICON icon = CreateFileIcon(ScratchBuffer);
-    SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-    IconTable[index] = icon;
-    HasIconTable[index] = 1;
+    ReadSlotRecord(kTitleField, state->slot, text, kPathBufferSize);
+    AddButtonTip(panel, button, text);
 }
 
-static void ReleaseButtonIcon(HWND button, int index)
+static void ReleaseButtonIcon(HWND button, LaunchButton *state)
 {
     DragAcceptFiles(button, FALSE);
-    if (HasIconTable[index] == 1) {
-        DestroyIcon(IconTable[index]);
-        IconTable[index] = nullptr;
-        HasIconTable[index] = 0;
-    }
+    if (state->icon)
+        DestroyIcon(state->icon);
+    state->icon = nullptr;
 }
 
-static void ClickButton(int slot)
+static void ClickButton(HWND button, int slot)
 {
-    if (LaunchLock != 0)
+    if (LaunchLock)
         return;
-    SetTimer(ButtonPanel, kLaunchLockTimer, kLaunchLockMilliseconds, nullptr);
-    LaunchLock = 1;
+    SetTimer(GetParent(button), kLaunchLockTimer, kLaunchLockMilliseconds, nullptr);
+    LaunchLock = true;
     if (static_cast<UINT_PTR>(OpenSlot(slot)) <= 32)
         OpenProperties(slot);
 }
@@ -100,7 +110,6 @@ static bool RunMenuCommand(int slot, WPARAM wParam)
     }
 }
 
-
 static LRESULT TakeDroppedFiles(int slot, HDROP drop)
 {
     if (IsExecutableSlot(slot)) {
@@ -119,25 +128,33 @@ static LRESULT TakeDroppedFiles(int slot, HDROP drop)
     return 0;
 }
 
-LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+// The state is gone with the button's last message.
+static LRESULT OnNcDestroy(HWND button, LaunchButton *state, WPARAM wParam, LPARAM lParam)
 {
-    const int index = ButtonIndex(button);
-    if (index < 0)
-        return DefWindowProcA(button, message, wParam, lParam);
-    const WNDPROC saved = SavedProcTable[index];
-    const int slot = GetDlgCtrlID(button);
-    // Before the handling below, which may open a modal loop or destroy the panel.
+    const WNDPROC kept = state->kept;
+    SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(kept));
+    SetWindowLongA(button, GWL_USERDATA, 0);
+    HeapFree(GetProcessHeap(), 0, state);
+    return CallWindowProcA(kept, button, WM_NCDESTROY, wParam, lParam);
+}
+
+static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LaunchButton *state = StateOf(button);
+    // Taken before the handling below, which may open a modal loop in which a rebuild destroys
+    // the button and its state.
+    const WNDPROC kept = state->kept;
+    const int slot = state->slot;
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
         RelayToTooltip(button, message, wParam, lParam);
     switch (message) {
-    case UM_LATE_INIT:
-        LoadButtonIcon(button, index);
-        break;
     case WM_DESTROY:
-        ReleaseButtonIcon(button, index);
+        ReleaseButtonIcon(button, state);
         break;
+    case WM_NCDESTROY:
+        return OnNcDestroy(button, state, wParam, lParam);
     case WM_LBUTTONUP:
-        ClickButton(slot);
+        ClickButton(button, slot);
         break;
     case WM_RBUTTONDOWN:
         ShowButtonMenu(button, lParam);
@@ -149,8 +166,26 @@ LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPAR
     case WM_DROPFILES:
         return TakeDroppedFiles(slot, reinterpret_cast<HDROP>(wParam));
     }
-    // A modal loop above may have let a rebuild destroy this button.
     if (!IsWindow(button))
         return 0;
-    return CallWindowProcA(saved, button, message, wParam, lParam);
+    return CallWindowProcA(kept, button, message, wParam, lParam);
+}
+
+HWND CreateLaunchButton(HWND panel, int slot, int x, int y, int width, int height)
+{
+    const HWND button = CreateWindowExA(
+        0, "button", nullptr, WS_CHILD | WS_VISIBLE | BS_ICON, x, y, width, height, panel,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(slot)), Instance, nullptr);
+    auto *state = static_cast<LaunchButton *>(
+        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(LaunchButton)));
+    if (!button || !state) {
+        HeapFree(GetProcessHeap(), 0, state);
+        return button;
+    }
+    state->slot = slot;
+    state->kept = reinterpret_cast<WNDPROC>(GetWindowLongA(button, GWL_WNDPROC));
+    SetWindowLongA(button, GWL_USERDATA, reinterpret_cast<LONG>(state));
+    SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(LaunchButtonProc));
+    LoadButtonLook(panel, button, state);
+    return button;
 }

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 
+#include "panel/launch.h"
 #include "panel/launchbtn.h"
 #include "panel/strips.h"
+#include "panel/tips.h"
 #include "placement/appbar.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
@@ -12,13 +14,10 @@
 
 HWND ButtonPanel;
 int ButtonsPerPage;
-int LaunchLock;
-HWND ButtonTable[kMaxButtons];
-WNDPROC SavedProcTable[kMaxButtons];
-int HasIconTable[kMaxButtons + 2];
-HICON IconTable[kMaxButtons + 2];
 
-static HWND PanelTooltip;
+// Hand-edited page counts could make the start-up run and list read the registry for billions
+// of slots; no page count the settings offer comes near this.
+static const long long kMaxStartupSlots = 10000;
 
 // A child of the bar and the place it was last given.
 struct PlacedChild {
@@ -43,11 +42,6 @@ static void DestroyPanel()
         DestroyWindow(ButtonPanel);
 }
 
-void RequestPanelRebuild()
-{
-    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
-}
-
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
 // What the panel shown was built for.
@@ -58,13 +52,13 @@ static void PlacePanel()
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
-    if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
+    if (LayOutPanel(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
         Place(ButtonPanel, layout.panel, &PanelPlace);
 }
 
 static void CreatePanel()
 {
-    Built = ButtonPage{AppBarMode, ButtonsPerPage, DispPage};
+    Built = ButtonPage{Settings.AppBarMode, ButtonsPerPage, Settings.DispPage};
     ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
     PlacePanel();
 }
@@ -80,11 +74,11 @@ static int LayOutStrips(int margin)
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
-    if (LayOutPanel(AppBarMode, client.right, client.bottom, CommandStripSize, &layout)) {
+    if (LayOutPanel(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, &layout)) {
         Place(CommandStrip, layout.commandStrip, &CommandStripPlace);
         Place(GripStrip, layout.gripStrip, &GripStripPlace);
     }
-    return ButtonCount(AppBarMode, client.right, client.bottom, CommandStripSize, margin,
+    return ButtonCount(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, margin,
                        ButtonsPerPage);
 }
 
@@ -107,7 +101,8 @@ void FollowBarSize()
     GetClientRect(BarWindow, &client);
     if (ButtonPanel && (client.right <= 0 || client.bottom <= 0))
         return;
-    if (ButtonPanel && SameButtons(Built, ButtonPage{AppBarMode, LayOutStrips(Margin), DispPage})) {
+    if (ButtonPanel && SameButtons(Built, ButtonPage{Settings.AppBarMode, LayOutStrips(Margin),
+                                                     Settings.DispPage})) {
         PlacePanel();
         PostMessageA(BarWindow, UM_CHECK_TASKBAR, 0, 0);
         return;
@@ -124,55 +119,26 @@ void CheckTaskbarMargin()
 void ShowPage(int page)
 {
     DestroyPanel();
-    DispPage = page;
+    Settings.DispPage = page;
     CreatePanel();
 }
 
 void ShowPreviousPage()
 {
-    ShowPage(PreviousPage(DispPage, MaxPage));
+    ShowPage(PreviousPage(Settings.DispPage, Settings.MaxPage));
 }
 
 void ShowNextPage()
 {
-    ShowPage(NextPage(DispPage, MaxPage));
+    ShowPage(NextPage(Settings.DispPage, Settings.MaxPage));
 }
 
 static void CreateButton(HWND panel, int index)
 {
     int x, y;
-    ButtonOrigin(AppBarMode, index, &x, &y);
-    const int slot = SlotNumber(DispPage, ButtonsPerPage, index);
-    const HWND button = CreateWindowExA(
-        0, "button", nullptr, WS_CHILD | WS_VISIBLE | BS_ICON, x, y, kButtonWidth, kButtonHeight,
-        panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(slot)), Instance, nullptr);
-    ButtonTable[index] = button;
-    SavedProcTable[index] = reinterpret_cast<WNDPROC>(GetWindowLongA(button, GWL_WNDPROC));
-    SetWindowLongA(button, GWL_WNDPROC, reinterpret_cast<LONG>(LaunchButtonProc));
-    SendMessageA(button, UM_LATE_INIT, 0, 0);
-}
-
-// The tooltip window has no owner: an owned pop-up above the bar keeps some window managers
-// (Wine's) from moving the bar into the topmost band. One window serves every panel for the
-// bar's life, each panel bringing its own tools, so that a rebuild does not pay for a window.
-// The buttons relay their mouse messages to it themselves rather than letting the tooltip
-// subclass each of them, which would cost a rebuild as much again as the buttons themselves.
-static void AddTooltips(HWND panel)
-{
-    if (!PanelTooltip)
-        PanelTooltip =
-            CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = panel;
-    for (int i = 0; i < ButtonsPerPage; ++i) {
-        ReadSlotRecord(kTitleField, GetDlgCtrlID(ButtonTable[i]), ScratchBuffer, kPathBufferSize);
-        tool.uId = reinterpret_cast<UINT_PTR>(ButtonTable[i]);
-        tool.lpszText = ScratchBuffer;
-        SendMessageA(PanelTooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    ButtonOrigin(Settings.AppBarMode, index, &x, &y);
+    CreateLaunchButton(panel, SlotNumber(Settings.DispPage, ButtonsPerPage, index), x, y,
+                       kButtonWidth, kButtonHeight);
 }
 
 static void OnPanelInit(HWND panel)
@@ -180,47 +146,31 @@ static void OnPanelInit(HWND panel)
     KeepSlotKeysOpen();
     for (int i = 0; i < ButtonsPerPage; ++i)
         CreateButton(panel, i);
-    AddTooltips(panel);
     CloseSlotKeys();
-}
-
-void RelayToTooltip(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    MSG msg = {window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
-    GetCursorPos(&msg.pt);
-    SendMessageA(PanelTooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
-}
-
-static void ReleaseLaunchLock(HWND panel)
-{
-    LaunchLock = 0;
-    KillTimer(panel, kLaunchLockTimer);
-}
-
-// Deleting the tool under a shown tip hides the tip.
-static void RemoveTooltips()
-{
-    for (LRESULT n = SendMessageA(PanelTooltip, TTM_GETTOOLCOUNT, 0, 0); n > 0; --n) {
-        TOOLINFOA tool = {};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
-        SendMessageA(PanelTooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageA(PanelTooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-}
-
-void DestroyPanelTooltip()
-{
-    DestroyWindow(PanelTooltip);
-    PanelTooltip = nullptr;
 }
 
 static void OnPanelDestroy(HWND panel)
 {
-    if (LaunchLock == 1)
-        ReleaseLaunchLock(panel);
-    RemoveTooltips();
+    ReleaseLaunchLock(panel);
+    RemoveButtonTips();
     if (ButtonPanel == panel)
         ButtonPanel = nullptr;
+}
+
+long long StartupSlotCount()
+{
+    const long long count = (static_cast<long long>(Settings.MaxPage) + 1) * ButtonsPerPage;
+    return count < kMaxStartupSlots ? count : kMaxStartupSlots;
+}
+
+void RunStartupSlots()
+{
+    if (Settings.StartLaunch != 1)
+        return;
+    const long long count = StartupSlotCount();
+    for (int slot = 0; slot < count; ++slot)
+        if (RunsAtStart(slot))
+            OpenSlot(slot);
 }
 
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam)
@@ -233,7 +183,8 @@ static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARA
         RelayToTooltip(panel, message, wParam, lParam);
         break;
     case WM_TIMER:
-        ReleaseLaunchLock(panel);
+        if (wParam == kLaunchLockTimer)
+            ReleaseLaunchLock(panel);
         break;
     case WM_DESTROY:
         OnPanelDestroy(panel);

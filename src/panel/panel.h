@@ -1,5 +1,5 @@
-// The button panel: one launch button per slot of the current page, their tooltips, paging,
-// and the tables the launch buttons share.
+// The button panel: one launch button per slot of the current page, paging, and the slots opened
+// when the bar starts.
 #pragma once
 
 #include <windows.h>
@@ -8,19 +8,6 @@
 
 extern HWND ButtonPanel; // the panel shown, null while there is none
 extern int ButtonsPerPage;
-extern int LaunchLock;
-
-// Per position of the current panel: the button, the procedure it had before it became a
-// launch button, and the icon it shows. The icon tables have two entries more than a page has
-// buttons, the size the launch buttons' state was laid out with; only the first kMaxButtons are
-// ever used.
-extern HWND ButtonTable[kMaxButtons];
-extern WNDPROC SavedProcTable[kMaxButtons];
-extern int HasIconTable[kMaxButtons + 2];
-extern HICON IconTable[kMaxButtons + 2];
-
-const UINT_PTR kLaunchLockTimer = 2;
-const UINT kLaunchLockMilliseconds = 500;
 
 // Lays the bar's children out for its size and builds the panel of the current page anew.
 void RebuildPanel();
@@ -34,17 +21,13 @@ void FollowBarSize();
 // is built anew when it has changed.
 void CheckTaskbarMargin();
 
-// Asks the bar to build its panel anew once the current message is handled: what a change of
-// a slot's File or Title needs. Posted, so that the handler that asked has returned first.
-void RequestPanelRebuild();
-
 // Replaces the panel by one of the given page, which becomes the current page.
 void ShowPage(int page);
 void ShowPreviousPage();
 void ShowNextPage();
 
-// Shows the panel's tooltip window a mouse message of the panel or of one of its buttons.
-void RelayToTooltip(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The slots the start-up run and the start-up list look at: every slot of every page, from 0.
+long long StartupSlotCount();
 
-// The tooltip window outlives each panel; the bar destroys it when it closes.
-void DestroyPanelTooltip();
+// Opens the slots marked to run at start, when the settings ask for it.
+void RunStartupSlots();

@@ -1,7 +1,7 @@
 #include "panel/strips.h"
 
 #include "panel/layout.h"
-#include "panel/syslib.h"
+#include "system/syslib.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 

@@ -28,16 +28,6 @@ static UINT_PTR SendToShell(DWORD message, APPBARDATA *data)
     return result;
 }
 
-void MoveBarTo(const RECT &r)
-{
-    MoveWindow(BarWindow, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
-HWND TopBand()
-{
-    return TopMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
-}
-
 void RegisterAppBar(int hideMode)
 {
     AppBar.cbSize = sizeof AppBar;
@@ -50,7 +40,7 @@ void RegisterAppBar(int hideMode)
         SendToShell(ABM_GETTASKBARPOS, &AppBar);
         Taskbar = ToRect(AppBar.rc);
     }
-    PositionAppBar(AppBarMode);
+    PositionAppBar(Settings.AppBarMode);
 }
 
 void RemoveAppBar(int hideMode)
@@ -69,15 +59,15 @@ void ReportToShell(DWORD message)
 
 void RejoinShell()
 {
-    if (FloatMode != 0)
+    if (Settings.FloatMode != 0)
         return;
-    RegisterAppBar(HideMode);
+    RegisterAppBar(Settings.HideMode);
     KeepHiddenBarHidden();
 }
 
 void DockOnNewScreen()
 {
-    PositionAppBar(AppBarMode);
+    PositionAppBar(Settings.AppBarMode);
     KeepHiddenBarHidden();
 }
 
@@ -91,18 +81,18 @@ static void TurnFloatingBar()
 
 void PositionAppBar(int edge)
 {
-    if (FloatMode != 0) {
+    if (Settings.FloatMode != 0) {
         if (IsDockEdge(edge))
             TurnFloatingBar();
         return;
     }
     AppBar.uEdge = edge;
-    const Rect monitor = MonitorHolding(POINT{MonitorX, MonitorY});
+    const Rect monitor = MonitorHolding(POINT{Settings.MonitorX, Settings.MonitorY});
     AppBar.rc = ToRECT(monitor);
     SendToShell(ABM_QUERYPOS, &AppBar);
     AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, kDockedThickness));
     SendToShell(ABM_SETPOS, &AppBar);
-    if (HideMode == 0) {
+    if (Settings.HideMode == 0) {
         MoveBarTo(AppBar.rc);
         return;
     }
@@ -119,7 +109,7 @@ void EnterDockedStyle()
                    (style & ~(WS_DLGFRAME | WS_THICKFRAME)) | WS_BORDER | WS_SYSMENU);
     SetWindowPos(BarWindow, HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
-    RegisterAppBar(HideMode);
+    RegisterAppBar(Settings.HideMode);
     SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
 }
 
@@ -132,12 +122,12 @@ void ApplyTopMode()
 void SwitchHideMode(int previousHideMode)
 {
     RemoveAppBar(previousHideMode);
-    RegisterAppBar(HideMode);
+    RegisterAppBar(Settings.HideMode);
 }
 
 int QueryTaskbarMargin()
 {
-    if (FloatMode != 0)
+    if (Settings.FloatMode != 0)
         return TaskbarMargin(true, false);
     APPBARDATA taskbar = {};
     taskbar.cbSize = sizeof taskbar;
@@ -146,16 +136,11 @@ int QueryTaskbarMargin()
     return TaskbarMargin(false, (state & ABS_AUTOHIDE) != 0);
 }
 
-HWND TaskbarWindow()
-{
-    return FindWindowA("Shell_TrayWnd", nullptr);
-}
-
 // Only a topmost bar stands over a full-screen program: it goes behind it, neither moving nor
 // taking the focus from it, and takes its band again when the program has left full screen.
 static void FollowFullScreenProgram(bool opened)
 {
-    if (TopMode != 1)
+    if (Settings.TopMode != 1)
         return;
     if (opened)
         SetWindowPos(BarWindow, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -166,7 +151,7 @@ static void FollowFullScreenProgram(bool opened)
 void HandleAppBarNotify(WPARAM code, LPARAM lParam)
 {
     if (code == ABN_POSCHANGED)
-        PositionAppBar(AppBarMode);
+        PositionAppBar(Settings.AppBarMode);
     else if (code == ABN_FULLSCREENAPP)
         FollowFullScreenProgram(lParam != 0);
 }

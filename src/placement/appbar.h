@@ -9,8 +9,8 @@
 // the taskbar's place instead, and has nothing to remove.
 void RegisterAppBar(int hideMode);
 void RemoveAppBar(int hideMode);
-// On that edge of the bar's monitor (MonitorX, MonitorY), or of the primary monitor while that
-// one is away: the bar keeps it and goes back to it when it comes again.
+// On that edge of the bar's monitor (Settings.MonitorX, Settings.MonitorY), or of the primary
+// monitor while that one is away: the bar keeps it and goes back to it when it comes again.
 void PositionAppBar(int edge);
 void EnterDockedStyle();
 void ApplyTopMode();
@@ -32,15 +32,6 @@ void DockOnNewScreen();
 // Windows asks a registered bar to pass on its activation (ABM_ACTIVATE) and every change of its
 // window's position (ABM_WINDOWPOSCHANGED), by which the shell keeps the bars' order right.
 void ReportToShell(DWORD message);
-
-// The shell's taskbar window; null where there is none.
-HWND TaskbarWindow();
-
-// The z-band the topmost setting asks for: HWND_TOPMOST for 1, else HWND_NOTOPMOST.
-HWND TopBand();
-
-// Moves and sizes the bar window to r, repainting it.
-void MoveBarTo(const RECT &r);
 
 // Every request to the shell's app-bar service passes here; an observer, when set, sees each
 // request right after the shell answered it.

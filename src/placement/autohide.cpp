@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "placement/appbar.h"
 #include "placement/barwindow.h"
 #include "placement/rules.h"
 #include "placement/winrect.h"
@@ -35,7 +34,7 @@ void RecordAutoHideRects(int edge)
 
 void KeepHiddenBarHidden()
 {
-    if (HideMode == 1 && HiddenFlag == 1)
+    if (Settings.HideMode == 1 && HiddenFlag == 1)
         MoveBarTo(HiddenRect);
 }
 
@@ -46,9 +45,9 @@ void KeepHiddenBarHidden()
 // starts again.
 static bool TickCanAct()
 {
-    if (FloatMode != 0)
+    if (Settings.FloatMode != 0)
         return false;
-    if (HideMode == 1 && HiddenFlag == 0)
+    if (Settings.HideMode == 1 && HiddenFlag == 0)
         return true;
     return Count.ticks == 0 || Count.firstTick == 1;
 }
@@ -59,7 +58,7 @@ static void SettleTimer(bool restart)
         return;
     if (TickCanAct()) {
         if (restart || !TimerRunning)
-            SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(HideTime), nullptr);
+            SetTimer(BarWindow, AUTOHIDE_TIMER_ID, static_cast<UINT>(Settings.HideTime), nullptr);
         TimerRunning = true;
     } else if (TimerRunning) {
         KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
@@ -87,7 +86,7 @@ void FollowAutoHideMode(bool newPeriod)
 
 static void HideStep()
 {
-    if (FloatMode != 0)
+    if (Settings.FloatMode != 0)
         return;
     POINT c;
     GetCursorPos(&c);
@@ -95,7 +94,7 @@ static void HideStep()
         return;
     if (!CountAwayTick(&Count))
         return;
-    if (HideMode != 1 || HiddenFlag != 0 || IsEmptyRect(ToRect(HiddenRect)))
+    if (Settings.HideMode != 1 || HiddenFlag != 0 || IsEmptyRect(ToRect(HiddenRect)))
         return;
     MoveBarTo(HiddenRect);
     HiddenFlag = 1;
@@ -128,7 +127,7 @@ static bool FullScreenProgramInFront()
 
 void RevealBar()
 {
-    if (FloatMode != 0 || HideMode != 1)
+    if (Settings.FloatMode != 0 || Settings.HideMode != 1)
         return;
     if (HiddenFlag == 1) {
         if (FullScreenProgramInFront())

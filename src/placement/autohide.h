@@ -12,9 +12,9 @@ void RecordAutoHideRects(int edge);
 // A hidden bar positioned anew (the screen or the shell changed) goes on hiding, in its new strip.
 void KeepHiddenBarHidden();
 
-// The bar window's auto-hide timer ticks every HideTime milliseconds from the bar's late start
-// to its end, but only while a tick can change what the bar does: not while the bar floats, not
-// while it sits in its strip, and with auto-hide off only until a tick has counted the cursor
+// The bar window's auto-hide timer ticks every Settings.HideTime milliseconds from the bar's late
+// start to its end, but only while a tick can change what the bar does: not while the bar floats,
+// not while it sits in its strip, and with auto-hide off only until a tick has counted the cursor
 // away (from then on it would hide at the first tick after auto-hide is switched on).
 void StartAutoHideTimer();
 void StopAutoHideTimer();

@@ -10,3 +10,12 @@ extern HWND BarWindow;
 // Takes the bar window being created, and the module that made it, whose resources the bar's
 // children are built from.
 void AttachBarWindow(HWND window);
+
+// Moves and sizes the bar window to r, repainting it.
+void MoveBarTo(const RECT &r);
+
+// The z-band the topmost setting asks for: HWND_TOPMOST for 1, else HWND_NOTOPMOST.
+HWND TopBand();
+
+// The shell's taskbar window; null where there is none.
+HWND TaskbarWindow();

@@ -35,16 +35,14 @@ static RECT OnWorkArea(int left, int top, const Size &size)
 // Fitted in the shape the bar takes as it floats, which its first move gives it.
 void RestoreFloatGeometry()
 {
-    const int width = ReadSetting(kWidth);
-    const int height = ReadSetting(kHeight);
-    const Size stored = FloatingSize(width > 0 ? width : 0, height > 0 ? height : 0, AppBarMode);
-    const FloatingShape shape = NormalizeShape(stored.width, stored.height, AppBarMode);
-    MoveBarTo(OnWorkArea(ReadSetting(kX), ReadSetting(kY), Size{shape.width, shape.height}));
+    const Size stored = FloatingSize(Settings.Width, Settings.Height, Settings.AppBarMode);
+    const FloatingShape shape = NormalizeShape(stored.width, stored.height, Settings.AppBarMode);
+    MoveBarTo(OnWorkArea(Settings.X, Settings.Y, Size{shape.width, shape.height}));
 }
 
 void FollowDisplayChange()
 {
-    if (FloatMode == 0) {
+    if (Settings.FloatMode == 0) {
         DockOnNewScreen();
         return;
     }
@@ -55,26 +53,28 @@ void FollowDisplayChange()
         MoveBarTo(fitted);
 }
 
-static void SaveFloatRect(const RECT &r)
+static void TakeFloatRect(const RECT &r)
 {
-    WriteSetting(kX, r.left);
-    WriteSetting(kY, r.top);
-    WriteSetting(kWidth, Span(r.left, r.right));
-    WriteSetting(kHeight, Span(r.top, r.bottom));
+    Settings.X = r.left;
+    Settings.Y = r.top;
+    Settings.Width = Span(r.left, r.right);
+    Settings.Height = Span(r.top, r.bottom);
+}
+
+static void KeepFloatRect(const RECT &r)
+{
+    TakeFloatRect(r);
+    SaveFloatRect();
 }
 
 void SavePlacement()
 {
-    WriteSetting(kFloatMode, FloatMode);
-    if (FloatMode != 0) {
+    if (Settings.FloatMode != 0) {
         RECT r;
         GetWindowRect(BarWindow, &r);
-        SaveFloatRect(r);
+        TakeFloatRect(r);
     }
-    WriteSetting(kAppBarMode, AppBarMode);
-    WriteSetting(kMonitorX, MonitorX);
-    WriteSetting(kMonitorY, MonitorY);
-    WriteSetting(kDispPage, DispPage);
+    SavePlacementSettings();
 }
 
 static void EnterFloatingStyle()
@@ -84,19 +84,18 @@ static void EnterFloatingStyle()
                  SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
     SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
     RestoreFloatGeometry();
-    RemoveAppBar(HideMode);
+    RemoveAppBar(Settings.HideMode);
 }
 
 void BeginBarDrag()
 {
-    if (FloatMode != 0) {
+    if (Settings.FloatMode != 0) {
         const POINT c = CursorPosition();
         GetWindowRect(BarWindow, &FloatRect);
         Drag = DragRecord{c.x - FloatRect.left, c.y - FloatRect.top,
                           FloatRect.right - FloatRect.left, FloatRect.bottom - FloatRect.top};
     } else {
-        Drag =
-            DragRecord{kUndockOffsetX, kUndockOffsetY, ReadSetting(kWidth), ReadSetting(kHeight)};
+        Drag = DragRecord{kUndockOffsetX, kUndockOffsetY, Settings.Width, Settings.Height};
     }
 }
 
@@ -109,13 +108,13 @@ void TrackBarDrag(RECT *proposed)
 
 static void DockAt(int edge, const Rect &monitor)
 {
-    AppBarMode = edge;
-    MonitorX = monitor.left;
-    MonitorY = monitor.top;
-    if (FloatMode != 0) {
-        FloatMode = 0;
+    Settings.AppBarMode = edge;
+    Settings.MonitorX = monitor.left;
+    Settings.MonitorY = monitor.top;
+    if (Settings.FloatMode != 0) {
+        Settings.FloatMode = 0;
         EnterDockedStyle();
-        SaveFloatRect(FloatRect);
+        KeepFloatRect(FloatRect);
     } else {
         PositionAppBar(edge);
     }
@@ -126,8 +125,8 @@ static void Undock()
     ShowWindow(BarWindow, SW_HIDE);
     const POINT c = CursorPosition();
     FloatRect = ToRECT(RectAt(c.x - Drag.offsetX, c.y - Drag.offsetY, Drag.width, Drag.height));
-    SaveFloatRect(FloatRect);
-    FloatMode = 1;
+    KeepFloatRect(FloatRect);
+    Settings.FloatMode = 1;
     EnterFloatingStyle();
 }
 
@@ -138,7 +137,7 @@ void EndBarDrag()
     const int edge = EdgeAtPoint(c.x, c.y, WorkAreaOf(monitor));
     if (edge != kOpenScreen)
         DockAt(edge, monitor);
-    else if (FloatMode == 0)
+    else if (Settings.FloatMode == 0)
         Undock();
 }
 
@@ -146,8 +145,9 @@ void NormalizeFloatingBar()
 {
     RECT r;
     GetWindowRect(BarWindow, &r);
-    const FloatingShape shape = NormalizeShape(r.right - r.left, r.bottom - r.top, AppBarMode);
-    AppBarMode = shape.edge;
+    const FloatingShape shape =
+        NormalizeShape(r.right - r.left, r.bottom - r.top, Settings.AppBarMode);
+    Settings.AppBarMode = shape.edge;
     MoveWindow(BarWindow, r.left, r.top, shape.width, shape.height, TRUE);
 }
 

@@ -22,8 +22,8 @@ void BeginBarDrag();
 void TrackBarDrag(RECT *proposed);
 void EndBarDrag();
 
-// Writes the floating flag, the floating rectangle while floating, the dock edge, the monitor
-// and the page.
+// Stores the floating flag, the floating rectangle (as the window stands) while floating, the dock
+// edge, the monitor and the page.
 void SavePlacement();
 
 // Keeps a floating bar's thickness after any change of its position or size.

@@ -1,5 +1,23 @@
 #include "placement/geometry.h"
 
+#include <climits>
+
+static int Clamp(long long value)
+{
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
+
+Rect RectAt(int left, int top, int width, int height)
+{
+    return Rect{left, top, Clamp(static_cast<long long>(left) + width),
+                Clamp(static_cast<long long>(top) + height)};
+}
+
+int Span(int from, int to)
+{
+    return Clamp(static_cast<long long>(to) - from);
+}
+
 bool IsDockEdge(int edge)
 {
     return edge >= kEdgeLeft && edge <= kEdgeBottom;
@@ -56,22 +74,9 @@ Size FloatingSize(int width, int height, int edge)
                       : Size{kFloatingWidth, kFloatingLength};
 }
 
-// Window rectangles come from the system and stay far from the limits of int; the wrap-around
-// sum only keeps arithmetic on them defined.
-static int Sum(int a, int b)
-{
-    return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b));
-}
-
-static int Difference(int a, int b)
-{
-    return static_cast<int>(static_cast<unsigned>(a) - static_cast<unsigned>(b));
-}
-
 Rect SwapSides(Rect r)
 {
-    return Rect{r.left, r.top, Sum(r.left, Difference(r.bottom, r.top)),
-                Sum(r.top, Difference(r.right, r.left))};
+    return RectAt(r.left, r.top, Span(r.top, r.bottom), Span(r.left, r.right));
 }
 
 int TaskbarMargin(bool floating, bool taskbarAutoHides)

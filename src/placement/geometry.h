@@ -23,6 +23,13 @@ const int kFloatingLength = 300; // when no floating size is stored
 const int kTaskbarMarginHidden = 30;
 const int kTaskbarMarginShown = 4;
 
+// Sums and differences of coordinates stop at the limits of int rather than wrap: stored values
+// may be anything. The rectangle of a size at a corner, its far sides clamped:
+Rect RectAt(int left, int top, int width, int height);
+
+// right - left (or bottom - top), clamped:
+int Span(int from, int to);
+
 bool IsDockEdge(int edge);
 bool IsVerticalEdge(int edge);
 

@@ -1,6 +1,6 @@
 #include "placement/monitors.h"
 
-#include "placement/appbar.h"
+#include "placement/barwindow.h"
 #include "placement/rules.h"
 #include "placement/winrect.h"
 

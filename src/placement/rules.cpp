@@ -2,22 +2,6 @@
 
 #include <climits>
 
-static int Clamp(long long value)
-{
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
-}
-
-Rect RectAt(int left, int top, int width, int height)
-{
-    return Rect{left, top, Clamp(static_cast<long long>(left) + width),
-                Clamp(static_cast<long long>(top) + height)};
-}
-
-int Span(int from, int to)
-{
-    return Clamp(static_cast<long long>(to) - from);
-}
-
 int EdgeAtPoint(int x, int y, const Rect &work)
 {
     if (y < work.top + kEdgeThreshold)
@@ -104,9 +88,9 @@ Rect WorkAreaBeside(Rect monitor, const Rect &taskbar)
 // longer than that starts at from.
 static int StartInside(int start, int length, int from, int to)
 {
-    const long long last = static_cast<long long>(to) - length;
+    const int last = Span(length, to);
     if (start > last)
-        return last < from ? from : static_cast<int>(last);
+        return last < from ? from : last;
     return start < from ? from : start;
 }
 

@@ -15,12 +15,6 @@ const int kUndockOffsetY = 5;
 // right in a corner.
 int EdgeAtPoint(int x, int y, const Rect &work);
 
-// The rectangle of a size at a corner; far sides beyond the range of int are clamped.
-Rect RectAt(int left, int top, int width, int height);
-
-// right - left (or bottom - top), clamped to the range of int.
-int Span(int from, int to);
-
 // Taken when a move or size loop starts: where the cursor holds the bar, and its size.
 struct DragRecord {
     int offsetX, offsetY, width, height;

@@ -5,110 +5,49 @@
 #include "dialogs/propsdlg.h"
 #include "dialogs/settingsdlg.h"
 #include "panel/fileicon.h"
-#include "panel/launch.h"
+#include "panel/tips.h"
 #include "panel/launchbtn.h"
 #include "panel/panel.h"
 #include "panel/strips.h"
-#include "panel/syslib.h"
+#include "system/syslib.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
 #include "placement/barwindow.h"
 #include "placement/floating.h"
 #include "placement/geometry.h"
 #include "res/resource.h"
-#include "store/registry.h"
 #include "store/settings.h"
-#include "text/codepage.h"
-#include "text/paths.h"
-
-// Only when the program's own file name is too long to read whole does the current directory
-// stand in for its folder; a program started from a system folder (Windows' own startup, say)
-// cannot tell where it lives by that, and the folder stored by an earlier start is taken then.
-static const char kSystemFolderMark[] = ":\\win";
-
-static bool ReadCurrentDirectory(char *folder)
-{
-    folder[0] = '\0';
-    const DWORD length = GetCurrentDirectoryA(kProgramFolderSize - 1, folder);
-    return length > 0 && length < kProgramFolderSize - 1;
-}
-
-// The folder korimbel.exe lies in, whatever folder it was started from: the autostart entry
-// and the help document must name files that are there.
-static bool ReadOwnFolder(char *folder)
-{
-    char name[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(Instance, name, MAX_PATH);
-    return length > 0 && length < MAX_PATH && FolderOf(name, folder, ActiveLeadBytes());
-}
-
-void ResolveProgramFolder()
-{
-    const bool own = ReadOwnFolder(ProgramFolder);
-    if (!own && !ReadCurrentDirectory(ProgramFolder)) {
-        ProgramFolder[0] = '\0';
-        ReadString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder,
-                   kProgramFolderSize - 1);
-        return;
-    }
-    LowerCaseSingleBytes(ProgramFolder, ActiveLeadBytes());
-    if (!own && FindSubstring(ProgramFolder, kSystemFolderMark, ActiveLeadBytes()))
-        ReadString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder,
-                   kProgramFolderSize - 1);
-    else
-        WriteString(HKEY_CURRENT_USER, kRootKey, kCurPathValue, ProgramFolder);
-}
 
 // The message the shell broadcasts when it starts again; registered by name, so not a constant.
 static UINT TaskbarCreated;
 
-static int ReadDockEdge()
-{
-    const int edge = ReadSetting(kAppBarMode);
-    return IsDockEdge(edge) ? edge : kAppBarMode.fallback;
-}
+// From a creation that succeeded to the destruction: a window whose creation failed is destroyed
+// too, and must neither save settings it never read nor give back what it never took.
+static bool Created;
 
-static void ReadBehaviourSettings()
-{
-    HideTime = ReadSetting(kHideTime);
-    TimerSound = ReadSetting(kTimerSound);
-    HideMode = ReadSetting(kHideMode);
-    TopMode = ReadSetting(kTopMode);
-}
-
-// A floating flag other than 0 and 1 still floats the bar, and saving writes 1 back; an
-// unknown dock edge gives way to the default, the right edge.
-static void ReadPlacementSettings()
-{
-    StartExecFlg = ReadSetting(kStartExecFlg);
-    MaxPage = ReadSetting(kMaxPage);
-    AppBarMode = ReadDockEdge();
-    MonitorX = ReadSetting(kMonitorX);
-    MonitorY = ReadSetting(kMonitorY);
-    FloatMode = ReadSetting(kFloatMode) != 0;
-}
-
-// COM for the shell, from before its first call to the bar's end: the shell extensions that open
-// documents, draw icons and run the browse dialog need an apartment-threaded caller. Without its
-// common controls the bar cannot stand: the window is not made.
+// Without its common controls the bar cannot stand: the window is not made, and nothing has been
+// taken or written before that is known. COM for the shell, from before its first call to the
+// bar's end: the shell extensions that open documents, draw icons and run the browse dialog need
+// an apartment-threaded caller.
 static LRESULT OnCreate(HWND window)
 {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     if (!LoadCommonControls())
         return -1;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    Created = true;
     AttachBarWindow(window);
     SetSlotPropertiesOpener(OpenPropertiesDialog);
-    LaunchLock = 0;
+    LoadSettings();
     ResetAutoHide();
     RememberFloatingStyle();
-    ResolveProgramFolder();
-    ReadBehaviourSettings();
-    ApplyTopMode();
-    ReadPlacementSettings();
-    if (FloatMode != 0)
+    // A floating bar takes its band once it has its shape: a change of the window's position
+    // before would turn it to the shape the template gave the window.
+    if (Settings.FloatMode != 0) {
         RestoreFloatGeometry();
-    else
+        ApplyTopMode();
+    } else {
         EnterDockedStyle();
+    }
     CreateCommandStrip(window);
     CreateCommandToolbar();
     CreateGripStrip(window);
@@ -121,11 +60,14 @@ static LRESULT OnCreate(HWND window)
 
 static LRESULT OnDestroy()
 {
+    if (!Created)
+        return 0;
+    Created = false;
     StopAutoHideTimer();
-    if (FloatMode == 0)
-        RemoveAppBar(HideMode);
+    if (Settings.FloatMode == 0)
+        RemoveAppBar(Settings.HideMode);
     SavePlacement();
-    DestroyPanelTooltip();
+    DestroyButtonTips();
     ForgetFileIcons();
     CoUninitialize();
     PostQuitMessage(0);
@@ -138,8 +80,11 @@ static LRESULT OnEndSession()
     return 0;
 }
 
+// The program folder names the autostart entry and the help document, neither needed before the
+// bar is first shown.
 static LRESULT OnLateInit()
 {
+    ResolveProgramFolder(Instance);
     RunStartupSlots();
     StartAutoHideTimer();
     return 0;
@@ -226,7 +171,7 @@ static LRESULT OnSetCursor()
 
 static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    if (FloatMode != 0)
+    if (Settings.FloatMode != 0)
         NormalizeFloatingBar();
     else
         ReportToShell(ABM_WINDOWPOSCHANGED);

@@ -2,7 +2,6 @@
 
 #include "res/resource.h"
 #include "shell/barwnd.h"
-#include "store/settings.h"
 
 ATOM RegisterBarClass(HINSTANCE instance)
 {
@@ -18,20 +17,26 @@ ATOM RegisterBarClass(HINSTANCE instance)
 }
 
 // Two starts a moment apart (a double double-click, two Run values) would both pass the window
-// test below before either window exists. The handle is never closed: the mutex goes with the
-// process.
-bool ClaimSingleBar()
+// test below before either window exists.
+HANDLE ClaimSingleBar()
 {
-    CreateMutexA(nullptr, FALSE, SINGLE_BAR_MUTEX);
-    return GetLastError() != ERROR_ALREADY_EXISTS;
+    const HANDLE claim = CreateMutexA(nullptr, FALSE, SINGLE_BAR_MUTEX);
+    if (claim && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(claim);
+        return nullptr;
+    }
+    return claim;
+}
+
+void ReleaseSingleBar(HANDLE claim)
+{
+    CloseHandle(claim);
 }
 
 int StartInstance(HINSTANCE instance, int showCommand)
 {
     if (FindWindowA(BAR_CLASS_NAME, nullptr))
         return 0;
-    // The panel built while the bar window is created already shows the current page.
-    DispPage = ReadSetting(kDispPage);
     const HWND bar = CreateDialogParamA(instance, BAR_TEMPLATE, nullptr, nullptr, 0);
     if (!bar)
         return 0;

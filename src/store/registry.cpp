@@ -1,13 +1,14 @@
 #include "store/registry.h"
 
+// Reads ask for no more than reading: a key another tool made read-only still reads.
 static bool OpenKey(HKEY hive, const char *path, HKEY *key)
 {
-    return RegOpenKeyExA(hive, path, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS;
+    return RegOpenKeyExA(hive, path, 0, KEY_READ, key) == ERROR_SUCCESS;
 }
 
 static bool CreateKey(HKEY hive, const char *path, HKEY *key)
 {
-    return RegCreateKeyExA(hive, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+    return RegCreateKeyExA(hive, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                            key, nullptr) == ERROR_SUCCESS;
 }
 
@@ -30,9 +31,10 @@ int WriteDword(HKEY hive, const char *path, const char *name, int value)
     HKEY key;
     if (!CreateKey(hive, path, &key))
         return 0;
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&value), sizeof value);
+    const LONG result = RegSetValueExA(key, name, 0, REG_DWORD,
+                                       reinterpret_cast<const BYTE *>(&value), sizeof value);
     RegCloseKey(key);
-    return 1;
+    return result == ERROR_SUCCESS;
 }
 
 // Values written by other tools may lack their terminator; one that fills the whole buffer
@@ -81,9 +83,10 @@ int WriteString(HKEY hive, const char *path, const char *name, const char *text)
     HKEY key;
     if (!CreateKey(hive, path, &key))
         return 0;
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text), lstrlenA(text) + 1);
+    const LONG result = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(text),
+                                       lstrlenA(text) + 1);
     RegCloseKey(key);
-    return 1;
+    return result == ERROR_SUCCESS;
 }
 
 int DeleteValue(HKEY hive, const char *path, const char *name)
@@ -91,7 +94,7 @@ int DeleteValue(HKEY hive, const char *path, const char *name)
     HKEY key;
     if (!CreateKey(hive, path, &key))
         return 0;
-    RegDeleteValueA(key, name);
+    const LONG result = RegDeleteValueA(key, name);
     RegCloseKey(key);
-    return 1;
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }

@@ -1,9 +1,10 @@
-// The only way the program touches the registry. Each call opens (or creates) its key with full
-// access, does one thing and closes the key again: no value is kept between calls, so every read
-// sees what is stored now. The one key that outlives a call is one opened by OpenKeyToRead for a
-// run of reads from it (ReadStringFrom), until its caller closes it with RegCloseKey; the slot
-// records keep their File and Title keys so while one panel is built, never longer. (The
-// pictures of the buttons' icons that the panel keeps come from the shell, not from here.)
+// The only way the program touches the registry. Each call opens its key for reading, or opens or
+// creates it for writing, does one thing and closes the key again: no value is kept between calls,
+// so every read sees what is stored now. The one key that outlives a call is one opened by
+// OpenKeyToRead for a run of reads from it (ReadStringFrom), until its caller closes it with
+// RegCloseKey; the slot records keep their File and Title keys so while one panel is built, never
+// longer. (The pictures of the buttons' icons that the panel keeps come from the shell, not from
+// here.)
 #pragma once
 
 #include <windows.h>
@@ -12,7 +13,8 @@
 // shorter value replaces only the low-order bytes of fallback.
 int ReadDword(HKEY hive, const char *path, const char *name, int fallback);
 
-// 1 when the key could be opened or created, else 0.
+// 1 when the value was stored, else 0 (the key could not be opened or created, or the value
+// was refused).
 int WriteDword(HKEY hive, const char *path, const char *name, int value);
 
 // 0 when the key cannot be opened: buffer untouched. Otherwise 1, and buffer holds the value's
@@ -26,9 +28,9 @@ HKEY OpenKeyToRead(HKEY hive, const char *path);
 // ReadString from a key opened above; a null key gives 0 and leaves buffer untouched.
 int ReadStringFrom(HKEY key, const char *name, char *buffer, DWORD size);
 
-// Stores text with its terminating NUL. 1 when the key could be opened or created, else 0.
+// Stores text with its terminating NUL. 1 when the value was stored, else 0.
 int WriteString(HKEY hive, const char *path, const char *name, const char *text);
 
-// Creates the key when missing, then removes the value. 1 when the key could be opened or
-// created, else 0.
+// Creates the key when missing, then removes the value. 1 when the value is gone (or was never
+// there), else 0.
 int DeleteValue(HKEY hive, const char *path, const char *name);

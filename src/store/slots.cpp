@@ -12,10 +12,6 @@ const char kOptionKey[] = ROOT_KEY_PATH "\\OptionStr";
 
 static const char *const kRecordKeys[] = {kFileKey, kTitleKey, kOptionKey};
 
-char ScratchBuffer[kPathBufferSize];
-char OptionBuffer[kOptionBufferSize];
-OptionPair SlotOptions;
-
 static char ClipboardFile[kPathBufferSize];
 static char ClipboardTitle[kPathBufferSize];
 static char ClipboardOptions[kPathBufferSize];
@@ -76,18 +72,18 @@ static bool DeleteSlotRecord(SlotField field, int slot)
     return DeleteValue(HKEY_CURRENT_USER, kRecordKeys[field], NameOfSlot(slot).text) != 0;
 }
 
-void ReadSlotOptions(int slot)
+OptionPair ReadSlotOptions(int slot)
 {
-    ReadSlotRecord(kOptionField, slot, OptionBuffer, kOptionBufferSize);
-    if (OptionBuffer[0] == '\0')
-        lstrcpyA(OptionBuffer, kOptionTemplate);
-    SlotOptions = ParseOptions(OptionBuffer);
+    char text[kOptionBufferSize];
+    ReadSlotRecord(kOptionField, slot, text, kOptionBufferSize);
+    return ParseOptions(text);
 }
 
-void WriteSlotOptions(int slot)
+void WriteSlotOptions(int slot, OptionPair options)
 {
-    FormatOptions(SlotOptions, OptionBuffer);
-    WriteSlotRecord(kOptionField, slot, OptionBuffer);
+    char text[kOptionBufferSize];
+    FormatOptions(options, text);
+    WriteSlotRecord(kOptionField, slot, text);
 }
 
 bool RegisterDroppedPath(int slot, const char *path, const char *title)
@@ -127,11 +123,10 @@ bool PasteSlot(int slot)
     return file || title;
 }
 
-int IsExecutableSlot(int slot)
+bool IsExecutableSlot(int slot)
 {
-    ReadSlotRecord(kFileField, slot, ScratchBuffer, kPathBufferSize);
-    if (ScratchBuffer[0] == '\0')
-        return 0;
-    LowerCaseSingleBytes(ScratchBuffer, ActiveLeadBytes());
-    return FindSubstring(ScratchBuffer, ".exe", ActiveLeadBytes()) != nullptr;
+    char file[kPathBufferSize];
+    ReadSlotRecord(kFileField, slot, file, kPathBufferSize);
+    LowerCaseSingleBytes(file, ActiveLeadBytes());
+    return FindSubstring(file, ".exe", ActiveLeadBytes()) != nullptr;
 }

@@ -24,13 +24,6 @@ SlotName NameOfSlot(int slot);
 // included. A longer record reads as empty there.
 const int kRecordSize = 255;
 
-// One process-wide buffer for a string just read or formed; nothing keeps it between uses.
-extern char ScratchBuffer[kPathBufferSize];
-
-// The OptionStr text last read or built, and the digits of the slot last read.
-extern char OptionBuffer[kOptionBufferSize];
-extern OptionPair SlotOptions;
-
 // Reads a record of the slot into buffer (size bytes); missing reads as the empty string.
 void ReadSlotRecord(SlotField field, int slot, char *buffer, int size);
 
@@ -42,8 +35,10 @@ bool WriteSlotRecord(SlotField field, int slot, const char *text);
 void KeepSlotKeysOpen();
 void CloseSlotKeys();
 
-void ReadSlotOptions(int slot);
-void WriteSlotOptions(int slot);
+// The digits of the slot's OptionStr; a missing one, or one too long to read, reads as the
+// template.
+OptionPair ReadSlotOptions(int slot);
+void WriteSlotOptions(int slot, OptionPair options);
 
 // Each true when it changed File or Title. A dropped file is stored with the title its caller
 // derived: the file's long name may give a title where its stored path cannot.
@@ -53,4 +48,6 @@ void CopySlot(int slot);
 bool CutSlot(int slot);
 bool PasteSlot(int slot);
 
-int IsExecutableSlot(int slot);
+// Whether the slot's file is a program (its name holds ".exe"), which takes dropped files as
+// arguments.
+bool IsExecutableSlot(int slot);

@@ -32,11 +32,6 @@ bool FolderOf(const char *name, char *folder, const LeadBytes &lb)
     return true;
 }
 
-void SlotWorkingDirectory(const char *file, char *directory, const LeadBytes &lb)
-{
-    FolderOf(file, directory, lb);
-}
-
 void QuoteIfBlank(const char *path, char *argument)
 {
     const size_t length = std::strlen(path);

@@ -10,13 +10,9 @@ const int kPathBufferSize = 256;
 // without "\" counts as one component. title holds kPathBufferSize bytes.
 void DeriveTitle(const char *path, char *title, const LeadBytes &lb);
 
-// Everything before the last "\" of file, or the empty string when it has none. directory holds
-// kPathBufferSize bytes.
-void SlotWorkingDirectory(const char *file, char *directory, const LeadBytes &lb);
-
-// The folder of a file named in full (a program's own file name, say): everything before its
-// last "\". False, with folder empty, when name has no "\" or the folder would not fit
-// kPathBufferSize bytes.
+// The folder of a file named in full (a program's own file name, a slot's file, whose folder is
+// the working directory it opens in): everything before its last "\". False, with folder empty,
+// when name has no "\" or the folder would not fit kPathBufferSize bytes.
 bool FolderOf(const char *name, char *folder, const LeadBytes &lb);
 
 // Cuts text at its last "." (the extension and its dot go); text without "." stays whole.

@@ -25,7 +25,7 @@ std::string Title(const std::string &path)
 std::string Directory(const std::string &file)
 {
     char directory[kPathBufferSize];
-    SlotWorkingDirectory(file.c_str(), directory, kSjis);
+    FolderOf(file.c_str(), directory, kSjis);
     return directory;
 }
 
@@ -57,7 +57,7 @@ TEST(DeriveTitle, TheLongestPathStaysInsideTheBuffer)
     EXPECT_EQ(Title("C:\\" + name + ".exe"), std::string(255, 'n'));
 }
 
-TEST(SlotWorkingDirectory, EverythingBeforeTheLastSeparator)
+TEST(FolderOf, EverythingBeforeTheLastSeparator)
 {
     EXPECT_EQ(Directory("C:\\Program Files\\Tool\\tool.exe"), "C:\\Program Files\\Tool");
     EXPECT_EQ(Directory("C:\\tool.exe"), "C:");
@@ -66,7 +66,7 @@ TEST(SlotWorkingDirectory, EverythingBeforeTheLastSeparator)
     EXPECT_EQ(Directory(""), "");
 }
 
-TEST(SlotWorkingDirectory, ADoubleByteFolderNameIsNotCutInside)
+TEST(FolderOf, ADoubleByteFolderNameIsNotCutInside)
 {
     EXPECT_EQ(Directory("C:\\" + kHyou + "\\tool.exe"), "C:\\" + kHyou);
     EXPECT_EQ(Directory("C:\\a" + kSo + "\\b" + kSo + "\\x.exe"), "C:\\a" + kSo + "\\b" + kSo);

@@ -47,15 +47,24 @@ TEST_F(Docking, RegistrationCarriesTheBarAndItsCallback)
     EXPECT_EQ(Placement()[0].data.uEdge, 2u);
 }
 
-TEST_F(Docking, AutoHideNeverRegisters)
+// Any stored flag but 0 is auto-hide, for the edge and for the hiding alike.
+TEST_F(Docking, AutoHideNeverRegistersAndHides)
 {
-    StoreDword("HideMode", 1);
-    StartBar();
-    ASSERT_EQ(Messages(), (std::vector<DWORD>{ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}));
-    EXPECT_EQ(Placement()[1].data.hWnd, BarWindow);
-    Calls.clear();
-    QuitBar();
-    EXPECT_TRUE(Messages().empty());
+    for (const int stored : {1, 2}) {
+        StoreDword("HideMode", DWORD(stored));
+        StoreDword("HideTime", 600000); // the ticks of the test are its own
+        MoveCursor(500, 400);
+        StartBar();
+        ASSERT_EQ(Messages(), (std::vector<DWORD>{ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}))
+            << stored;
+        EXPECT_EQ(Placement()[1].data.hWnd, BarWindow);
+        Tick();
+        EXPECT_TRUE(Hidden()) << stored;
+        Calls.clear();
+        QuitBar();
+        EXPECT_TRUE(Messages().empty());
+        DeleteKeyTree(kRootKey);
+    }
 }
 
 TEST_F(Docking, AVerticalAutoHideBarLeavesRoomForTheTaskbar)
@@ -85,16 +94,16 @@ TEST_F(Docking, SwitchingAutoHideOnAndOffReRegisters)
 {
     StartBar();
     Calls.clear();
-    HideMode = 1;
+    Settings.HideMode = 1;
     SwitchHideMode(0);
     EXPECT_EQ(Messages(),
               (std::vector<DWORD>{ABM_REMOVE, ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}));
-    EXPECT_EQ(HideMode, 1);
+    EXPECT_EQ(Settings.HideMode, 1);
     Calls.clear();
-    HideMode = 0;
+    Settings.HideMode = 0;
     SwitchHideMode(1);
     EXPECT_EQ(Messages(), kRegister);
-    EXPECT_EQ(HideMode, 0);
+    EXPECT_EQ(Settings.HideMode, 0);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2)));
 }
 
@@ -127,17 +136,17 @@ TEST_F(Docking, ThePositionChangedNoticeTurnsAFloatingBar)
     // 320 x 34 after the exchange, which turns the bar horizontal at its fixed height.
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{100, 80, 420, 131}))
         << Describe(WindowRect(BarWindow));
-    EXPECT_EQ(AppBarMode, 3);
+    EXPECT_EQ(Settings.AppBarMode, 3);
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(Docking, TheTopmostBandFollowsTheSetting)
 {
     StartBar();
-    TopMode = 0;
+    Settings.TopMode = 0;
     ApplyTopMode();
     EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    TopMode = 1;
+    Settings.TopMode = 1;
     ApplyTopMode();
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
@@ -291,7 +300,7 @@ TEST_F(AppBarDuties, OnlyARegisteredBarReportsItsActivationAndItsMoves)
     Calls.clear();
     MoveWindow(BarWindow, 500, 100, 29, 300, TRUE);
     EXPECT_EQ(Reports(ABM_WINDOWPOSCHANGED), 1u);
-    HideMode = 1;
+    Settings.HideMode = 1;
     SwitchHideMode(0); // the registration is removed
     ActivateAfterAnotherWindow();
     MoveWindow(BarWindow, 400, 100, 29, 300, TRUE);

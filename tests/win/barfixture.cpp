@@ -1,5 +1,6 @@
 #include "barfixture.h"
 
+#include "panel/panel.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "shell/instance.h"
@@ -53,6 +54,16 @@ void BarTest::Rebuild()
 {
     PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
     Pump(50);
+}
+
+HWND BarTest::Button(int index)
+{
+    return GetDlgItem(ButtonPanel, SlotNumber(Settings.DispPage, ButtonsPerPage, index));
+}
+
+HICON BarTest::ButtonIcon(int index)
+{
+    return reinterpret_cast<HICON>(SendMessageA(Button(index), BM_GETIMAGE, IMAGE_ICON, 0));
 }
 
 std::vector<ShellCall> BarTest::Placement() const
@@ -119,8 +130,9 @@ LRESULT BarTest::Touch()
 {
     const HCURSOR shown = LoadCursorA(nullptr, IDC_CROSS);
     SetCursor(shown);
-    const LRESULT result = SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
-                                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const LRESULT result =
+        SendMessageA(BarWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(BarWindow),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), shown) << "the cursor request reached the default procedure";
     return result;
 }

@@ -31,6 +31,9 @@ class BarTest : public testing::Test
     void QuitBar();
     // Asks the bar to rebuild its panel, as changes to the slots do, and lets it happen.
     static void Rebuild();
+    // The launch button at this index of the page shown, and the icon it shows.
+    static HWND Button(int index);
+    static HICON ButtonIcon(int index);
 
     // The requests that register, position and remove the bar; the taskbar state queries of
     // every panel rebuild, and the bar's reports of its activation and moves, left out.

@@ -67,11 +67,9 @@ TEST_F(Launching, TwoReleasesWithinTheLockOpenOnce)
     click(0);
     click(0);
     click(1);
-    EXPECT_EQ(LaunchLock, 1);
     EXPECT_EQ(Launches(1).size(), 1u);
     Pump(600);
     EXPECT_EQ(Launches(2, 0).size(), 1u);
-    EXPECT_EQ(LaunchLock, 0); // released by the panel's timer
     SendMessageA(GetDlgItem(ButtonPanel, 1), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(Launches(2).size(), 2u);
 }
@@ -148,7 +146,7 @@ TEST_F(Launching, AFileDroppedOnADocumentSlotReplacesItsRegistration)
     EXPECT_FALSE(ReadStored(kOptionKey, "0").present);
     Pump(50);
     EXPECT_NE(ButtonPanel, panel); // rebuilt
-    EXPECT_EQ(HasIconTable[0], 1);
+    EXPECT_NE(ButtonIcon(0), nullptr);
 }
 
 TEST_F(Launching, TheStartupRunOpensMarkedSlotsInRangeAndArmsTheTimer)
@@ -180,7 +178,7 @@ TEST_F(Launching, StartLaunchOffOpensNothingButStillArmsTheTimer)
     StoreRecord(kFileKey, 0, recorder);
     StoreRecord(kOptionKey, 0, "10000000000000000000");
     StartBar();
-    EXPECT_EQ(StartLaunch, 2);
+    EXPECT_EQ(Settings.StartLaunch, 2);
     EXPECT_TRUE(Launches(1, 800).empty());
     EXPECT_NE(KillTimer(BarWindow, AUTOHIDE_TIMER_ID), FALSE);
 }
@@ -262,11 +260,11 @@ TEST_F(ButtonMenu, DeleteEmptiesTheSlotAtOnce)
     StoreRecord(kFileKey, 0, "C:\\windows\\notepad.exe");
     StoreRecord(kTitleKey, 0, "n");
     StartBar();
-    ASSERT_EQ(HasIconTable[0], 1);
+    ASSERT_NE(ButtonIcon(0), nullptr);
     Choose(0, 5);
     EXPECT_FALSE(ReadStored(kFileKey, "0").present);
     EXPECT_FALSE(ReadStored(kTitleKey, "0").present);
-    EXPECT_EQ(HasIconTable[0], 0); // the new panel shows the button blank
+    EXPECT_EQ(ButtonIcon(0), nullptr); // the new panel shows the button blank
 }
 
 TEST_F(ButtonMenu, CopyThenPasteIntoAnotherButton)
@@ -276,7 +274,7 @@ TEST_F(ButtonMenu, CopyThenPasteIntoAnotherButton)
     Choose(0, 2);
     Choose(3, 4);
     EXPECT_EQ(ReadStored(kFileKey, "3").bytes, ReadStored(kFileKey, "0").bytes);
-    EXPECT_EQ(HasIconTable[3], 1);
+    EXPECT_NE(ButtonIcon(3), nullptr);
 }
 
 } // namespace

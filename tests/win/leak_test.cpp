@@ -114,7 +114,7 @@ class Leaks : public BarTest
             break;
         default:
             DriveModal({MenuClosed()});
-            SendMessageA(ButtonTable[0], WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));
+            SendMessageA(Button(0), WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));
         }
         EXPECT_TRUE(ModalStepsDone()) << "opening " << which;
     }

@@ -66,15 +66,14 @@ TEST_F(Lifecycle, AnEmptyRegistryDocksOnTheRightWithTheDefaults)
     ASSERT_TRUE(IsWindow(BarWindow));
     EXPECT_TRUE(IsWindowVisible(BarWindow));
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), DockedRect(2))) << Describe(WindowRect(BarWindow));
-    EXPECT_EQ(HideTime, 200);
-    EXPECT_EQ(TimerSound, 0);
-    EXPECT_EQ(HideMode, 0);
-    EXPECT_EQ(TopMode, 1);
-    EXPECT_EQ(StartExecFlg, 0);
-    EXPECT_EQ(MaxPage, 4);
-    EXPECT_EQ(AppBarMode, 2);
-    EXPECT_EQ(FloatMode, 0);
-    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(Settings.HideTime, 200);
+    EXPECT_EQ(Settings.HideMode, 0);
+    EXPECT_EQ(Settings.TopMode, 1);
+    EXPECT_EQ(Settings.StartExecFlg, 0);
+    EXPECT_EQ(Settings.MaxPage, 4);
+    EXPECT_EQ(Settings.AppBarMode, 2);
+    EXPECT_EQ(Settings.FloatMode, 0);
+    EXPECT_EQ(Settings.DispPage, 0);
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     EXPECT_EQ(GetClassLongA(BarWindow, GCL_CBWNDEXTRA), DLGWINDOWEXTRA);
@@ -101,7 +100,7 @@ TEST_F(Lifecycle, ASecondStartIsRefusedAndTheBarIsLeftAlone)
     EXPECT_EQ(StartInstance(GetModuleHandleA(nullptr), SW_SHOWNORMAL), 0);
     EXPECT_EQ(BarWindow, bar);
     EXPECT_TRUE(SameRect(WindowRect(bar), before));
-    EXPECT_EQ(DispPage, 0); // the refused start read nothing
+    EXPECT_EQ(Settings.DispPage, 0); // the refused start read nothing
 }
 
 // The program folder is that of the program's own file, here this test program's, wherever it
@@ -135,7 +134,7 @@ TEST_F(Lifecycle, TheProgramFolderIsTheLowerCasedFolderOfTheProgramWhereverItSta
         char current[MAX_PATH] = "";
         GetCurrentDirectoryA(MAX_PATH, current);
         EXPECT_EQ(LowerAscii(current), LowerAscii(start.current)) << "Wine refused the folder";
-        EXPECT_EQ(std::string(ProgramFolder), own) << start.current;
+        EXPECT_EQ(std::string(Settings.curpath), own) << start.current;
         EXPECT_EQ(StoredString("curpath"), own + '\0') << start.current;
         EXPECT_EQ(ReadStored(kRootKey, "curpath").type, DWORD(REG_SZ));
         QuitBar();
@@ -215,7 +214,7 @@ TEST_F(Lifecycle, AnyNonZeroFloatModeFloatsAndIsSavedAsOne)
 {
     StoreDword("FloatMode", 7);
     StartBar();
-    EXPECT_EQ(FloatMode, 1);
+    EXPECT_EQ(Settings.FloatMode, 1);
     EXPECT_TRUE(Messages().empty());
     QuitBar();
     EXPECT_EQ(StoredDword("FloatMode"), 1);

@@ -41,7 +41,7 @@ class LongPaths : public BarTest
             TOOLINFOW tool = {};
             tool.cbSize = TTTOOLINFOW_V2_SIZE;
             tool.hwnd = ButtonPanel;
-            tool.uId = reinterpret_cast<UINT_PTR>(ButtonTable[index]);
+            tool.uId = reinterpret_cast<UINT_PTR>(Button(index));
             tool.lpszText = text;
             if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
                 tool.lpszText = text;
@@ -80,7 +80,7 @@ TEST_F(LongPaths, AFileTooLongForTheBufferReadsAsNoFile)
     StoreRecord(kFileKey, 0, "C:\\" + std::string(253, 'x')); // 256 characters
     StartBar();
     EXPECT_EQ(OpenSlot(0), 0);
-    EXPECT_EQ(IconTable[0], nullptr);
+    EXPECT_EQ(ButtonIcon(0), nullptr);
 }
 
 TEST_F(LongPaths, TitlesOf254And255CharactersShowWholeAndLongerNone)
@@ -119,22 +119,23 @@ TEST_F(LongPaths, ADroppedDoubleByteFileIsTitledByItsWholeName)
     const std::string name = std::string(kTrailBackslashes) + "\x95\x5c";
     const std::string path = FolderOfLength("Drops", kTrailBackslashes, 100) + "\\" + name + ".txt";
     StartBar();
-    DropPaths(ButtonTable[0], {path});
-    const StoredValue title = ReadStored(kTitleKey, std::to_string(GetDlgCtrlID(ButtonTable[0])).c_str());
+    DropPaths(Button(0), {path});
+    const StoredValue title =
+        ReadStored(kTitleKey, std::to_string(GetDlgCtrlID(Button(0))).c_str());
     EXPECT_EQ(std::string(title.bytes.begin(), title.bytes.end()), name + '\0');
 }
 
 TEST_F(LongPaths, ADroppedPathTooLongToFetchWholeIsPassedOver)
 {
     const std::string recorder = RecorderAt("dropper", 120);
-    const std::string fits = "C:\\" + std::string(251, 'p');  // 254 characters
-    const std::string cut = "C:\\" + std::string(252, 'q');   // 255: the shell would cut it
+    const std::string fits = "C:\\" + std::string(251, 'p'); // 254 characters
+    const std::string cut = "C:\\" + std::string(252, 'q');  // 255: the shell would cut it
     StoreRecord(kFileKey, 1, recorder);
     StartBar();
-    const int documentSlot = GetDlgCtrlID(ButtonTable[0]);
-    DropPaths(ButtonTable[0], {cut});
+    const int documentSlot = GetDlgCtrlID(Button(0));
+    DropPaths(Button(0), {cut});
     EXPECT_FALSE(ReadStored(kFileKey, std::to_string(documentSlot).c_str()).present);
-    DropPaths(ButtonTable[1], {cut, fits});
+    DropPaths(Button(1), {cut, fits});
     const std::vector<Launch> launches = Launches(1);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_NE(launches[0].commandLine.find(fits), std::string::npos);
@@ -162,7 +163,7 @@ TEST_F(LongPaths, ForeignNamesAreStoredAndHandedOnByPathsThatNameThem)
     StoreRecord(kFileKey, 4, recorder);
     StartBar();
     for (int i = 0; i < 4; ++i)
-        ASSERT_TRUE(DropFromOutside(ButtonTable[i], {firsts[i]}));
+        ASSERT_TRUE(DropFromOutside(Button(i), {firsts[i]}));
     const std::string files[] = {ShortPath(Widened(folder)) + "\\R_SU~XRO.TXT", japanese,
                                  ShortPath(long300)};
     const std::string titles[] = {"R_SU~XRO", "\x93\xFA\x96\x7B\x8C\xEA", "a long name"};
@@ -172,7 +173,7 @@ TEST_F(LongPaths, ForeignNamesAreStoredAndHandedOnByPathsThatNameThem)
     }
     EXPECT_EQ(StoredRecord(kFileKey, 3), "<absent>");
 
-    ASSERT_TRUE(DropFromOutside(ButtonTable[4], {resume, firsts[3], firsts[1], long300}));
+    ASSERT_TRUE(DropFromOutside(Button(4), {resume, firsts[3], firsts[1], long300}));
     const std::vector<Launch> launches = Launches(3);
     ASSERT_EQ(launches.size(), 3u);
     for (int i = 0; i < 3; ++i)

@@ -157,14 +157,15 @@ TEST_F(OtherMonitor, TheMonitorUnderTheCursorGivesTheOutlineAndTheShellsStrip)
     Calls.clear();
     RECT outline = Drag(POINT{1010, 300}, POINT{-1, 300});
     EXPECT_TRUE(SameRect(outline, RECT{-29, 0, 0, 600})) << Describe(outline);
-    EXPECT_EQ(AppBarMode, 2);
+    EXPECT_EQ(Settings.AppBarMode, 2);
     ASSERT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS}));
-    EXPECT_TRUE(SameRect(Placement()[0].data.rc, kOtherMonitor)) << Describe(Placement()[0].data.rc);
+    EXPECT_TRUE(SameRect(Placement()[0].data.rc, kOtherMonitor))
+        << Describe(Placement()[0].data.rc);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{-29, 0, 0, 600}))
         << Describe(WindowRect(BarWindow));
     outline = Drag(POINT{-15, 300}, POINT{0, 300});
     EXPECT_TRUE(SameRect(outline, RECT{0, 0, 29, 768})) << Describe(outline);
-    EXPECT_EQ(AppBarMode, 0);
+    EXPECT_EQ(Settings.AppBarMode, 0);
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 0, 29, 768}))
         << Describe(WindowRect(BarWindow));
     QuitBar();
@@ -200,7 +201,7 @@ TEST_F(OtherMonitor, ABarWhoseMonitorWentTakesTheSameEdgeOfThePrimary)
     StartBar();
     ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{-800, 0, 0, 29}))
         << Describe(WindowRect(BarWindow));
-    MonitorX = -1600;
+    Settings.MonitorX = -1600;
     Calls.clear();
     SendMessageA(BarWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 0, 1024, 29}))

@@ -130,7 +130,7 @@ TEST_F(Panel, AnAutoHidingBarKeepsItsPanelOutAndInAndANewLengthBuildsANewOne)
     StartHiding();
     const HWND panel = ButtonPanel;
     const std::vector<HWND> buttons = Buttons();
-    const HICON icon = IconTable[0];
+    const HICON icon = ButtonIcon(0);
     ASSERT_EQ(int(buttons.size()), 28);
     Tick();
     ASSERT_TRUE(Hidden());
@@ -165,13 +165,13 @@ TEST_F(Panel, PagesTurnBothWaysAndWrap)
     StartBar();
     const int perPage = ButtonsPerPage;
     SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
-    EXPECT_EQ(DispPage, 1);
+    EXPECT_EQ(Settings.DispPage, 1);
     EXPECT_EQ(FirstId(), perPage);
     SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
     SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
-    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(Settings.DispPage, 0);
     SendMessageA(BarWindow, WM_COMMAND, IDM_PREVIOUS_PAGE, 0);
-    EXPECT_EQ(DispPage, 2);
+    EXPECT_EQ(Settings.DispPage, 2);
     EXPECT_EQ(FirstId(), 2 * perPage);
     EXPECT_EQ(int(Buttons().size()), perPage);
     QuitBar();
@@ -185,7 +185,7 @@ TEST_F(Panel, WithASinglePageBothCommandsShowPageZero)
     for (WPARAM command : {IDM_NEXT_PAGE, IDM_PREVIOUS_PAGE}) {
         const HWND before = ButtonPanel;
         SendMessageA(BarWindow, WM_COMMAND, command, 0);
-        EXPECT_EQ(DispPage, 0);
+        EXPECT_EQ(Settings.DispPage, 0);
         EXPECT_NE(ButtonPanel, before); // rebuilt all the same
     }
 }
@@ -196,7 +196,7 @@ TEST_F(Panel, AStoredPageBeyondTheLastIsShownAndNextLeadsToZero)
     StartBar();
     EXPECT_EQ(FirstId(), 1000 * ButtonsPerPage);
     SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
-    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(Settings.DispPage, 0);
     EXPECT_EQ(FirstId(), 0);
 }
 
@@ -206,7 +206,7 @@ TEST_F(Panel, UnknownCommandsChangeNothing)
     const HWND before = ButtonPanel;
     EXPECT_EQ(SendMessageA(BarWindow, WM_COMMAND, 40099, 0), 0);
     EXPECT_EQ(ButtonPanel, before);
-    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(Settings.DispPage, 0);
 }
 
 TEST_F(Panel, TitlesBecomeTooltipsAndFilesIcons)
@@ -229,11 +229,9 @@ TEST_F(Panel, TitlesBecomeTooltipsAndFilesIcons)
         SendMessageA(tooltip, TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ(text, expected[i]) << i;
     }
-    EXPECT_NE(SendMessageA(GetDlgItem(ButtonPanel, 0), BM_GETIMAGE, IMAGE_ICON, 0), 0);
-    EXPECT_EQ(HasIconTable[0], 1);
-    EXPECT_EQ(SendMessageA(GetDlgItem(ButtonPanel, 1), BM_GETIMAGE, IMAGE_ICON, 0), 0);
-    EXPECT_EQ(HasIconTable[1], 1); // registered, though the shell has no icon for it
-    EXPECT_EQ(HasIconTable[2], 0);
+    EXPECT_NE(ButtonIcon(0), nullptr);
+    EXPECT_EQ(ButtonIcon(1), nullptr); // registered, though the shell has no icon for it
+    EXPECT_EQ(ButtonIcon(2), nullptr);
 }
 
 TEST_F(Panel, HostileRecordsShowBlankButtons)
@@ -249,10 +247,6 @@ TEST_F(Panel, HostileRecordsShowBlankButtons)
     StartBar();
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(SendMessageA(GetDlgItem(ButtonPanel, i), BM_GETIMAGE, IMAGE_ICON, 0), 0) << i;
-    EXPECT_EQ(HasIconTable[0], 1);
-    EXPECT_EQ(HasIconTable[2], 1);
-    EXPECT_EQ(HasIconTable[3], 0); // too long for the buffer: read as absent
-    EXPECT_EQ(HasIconTable[4], 0);
 }
 
 TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
@@ -260,7 +254,7 @@ TEST_F(Panel, ARebuildGivesBackEveryIconAndTooltip)
     Register(0, "C:\\windows\\notepad.exe");
     Register(2, "C:\\windows");
     StartBar();
-    const HICON first = IconTable[0], second = IconTable[2];
+    const HICON first = ButtonIcon(0), second = ButtonIcon(2);
     ASSERT_TRUE(IsIcon(first));
     const int tooltips = CountTooltips();
     Rebuild();
@@ -292,7 +286,7 @@ TEST_F(Panel, EachPanelBringsItsToolsAndTakesThemAway)
         RebuildPanel();
         SendMessageA(BarWindow, WM_COMMAND, IDM_NEXT_PAGE, 0);
     }
-    ASSERT_EQ(DispPage, 0);
+    ASSERT_EQ(Settings.DispPage, 0);
     const HWND tooltip = PanelTooltip();
     ASSERT_NE(tooltip, nullptr);
     ASSERT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), ButtonsPerPage);

@@ -10,6 +10,7 @@
 #include "panel/panel.h"
 #include "res/resource.h"
 #include "placement/barwindow.h"
+#include "store/autostart.h"
 #include "store/settings.h"
 #include "store/slots.h"
 
@@ -84,7 +85,7 @@ TEST_F(Settings, CancelWritesNothing)
     Configure([](HWND dialog) { Check(dialog, IDC_TOP_MODE, false); }, IDCANCEL);
     for (const char *name : {"HideTime", "TopMode", "HideMode", "StartLaunch", "MaxPage"})
         EXPECT_FALSE(ReadStored(kRootKey, name).present) << name;
-    EXPECT_EQ(TopMode, 1);
+    EXPECT_EQ(::Settings.TopMode, 1);
 }
 
 TEST_F(Settings, OnePageWhilePageThreeIsShownGoesBackToPageZero)
@@ -96,9 +97,9 @@ TEST_F(Settings, OnePageWhilePageThreeIsShownGoesBackToPageZero)
         selected = SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_GETCURSEL, 0, 0);
         Select(dialog, 0);
     });
-    EXPECT_EQ(selected, 3); // MaxPage 4 is "5ﾍﾟｰｼﾞ"
+    EXPECT_EQ(selected, 3); // ::Settings.MaxPage 4 is "5ﾍﾟｰｼﾞ"
     EXPECT_EQ(StoredDword("MaxPage"), 0);
-    EXPECT_EQ(DispPage, 0);
+    EXPECT_EQ(::Settings.DispPage, 0);
     EXPECT_EQ(GetDlgCtrlID(GetWindow(ButtonPanel, GW_CHILD)), 0);
 }
 
@@ -112,7 +113,7 @@ TEST_F(Settings, MorePagesChangeNothingOnScreen)
     EXPECT_EQ(ButtonPanel, panel);
     Configure([](HWND dialog) { Select(dialog, 2); });
     EXPECT_EQ(StoredDword("MaxPage"), 2);
-    EXPECT_EQ(DispPage, 0); // page 3 lies beyond the three pages left
+    EXPECT_EQ(::Settings.DispPage, 0); // page 3 lies beyond the three pages left
 }
 
 TEST_F(Settings, AnUnofferedPageCountSelectsNothingAndIsKept)
@@ -137,7 +138,7 @@ TEST_F(Settings, TheDelayIsReadAsAtoiDoes)
     for (const auto &c : cases) {
         Configure([&](HWND dialog) { SetDlgItemTextA(dialog, IDC_HIDE_TIME, c.typed); });
         EXPECT_EQ(StoredDword("HideTime"), c.stored) << c.typed;
-        EXPECT_EQ(HideTime, c.stored);
+        EXPECT_EQ(::Settings.HideTime, c.stored);
     }
 }
 
@@ -164,13 +165,27 @@ TEST_F(Settings, AutoHideSwitchedWhileDockedTellsTheShell)
     EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_NEW, ABM_QUERYPOS, ABM_SETPOS}));
 }
 
+TEST_F(Settings, AStoredAutoHideFlagOfTwoShowsTickedAndIsSavedAsOne)
+{
+    StoreDword("HideMode", 2);
+    StartBar();
+    Calls.clear();
+    bool ticked = false;
+    Configure([&](HWND dialog) {
+        ticked = SendDlgItemMessageA(dialog, IDC_HIDE_MODE, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    });
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(StoredDword("HideMode"), 1);
+    EXPECT_TRUE(Messages().empty()); // unchanged: the shell hears nothing
+}
+
 TEST_F(Settings, AutoHideSwitchedWhileFloatingWaitsForTheNextDocking)
 {
     StoreDword("FloatMode", 1);
     StartBar();
     Calls.clear();
     Configure([](HWND dialog) { Check(dialog, IDC_HIDE_MODE, true); });
-    EXPECT_EQ(HideMode, 1);
+    EXPECT_EQ(::Settings.HideMode, 1);
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -200,19 +215,19 @@ TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
 {
     StartBar();
     const HKEY unwritable = reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(0x1234));
-    ApplyAutostart(unwritable, true);
-    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), std::string(ProgramFolder) + "\\korimbel.exe");
+    ApplyAutostart(unwritable, true, ::Settings.curpath);
+    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), std::string(::Settings.curpath) + "\\korimbel.exe");
     EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
-    ApplyAutostart(HKEY_LOCAL_MACHINE, false);
+    ApplyAutostart(HKEY_LOCAL_MACHINE, false, ::Settings.curpath);
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
 }
 
 TEST_F(Settings, AFolderTooLongForTheRunValueWritesNothing)
 {
     StartBar();
-    memset(ProgramFolder, 'f', 243);
-    ProgramFolder[243] = '\0';
-    ApplyAutostart(HKEY_LOCAL_MACHINE, true);
+    memset(::Settings.curpath, 'f', 243);
+    ::Settings.curpath[243] = '\0';
+    ApplyAutostart(HKEY_LOCAL_MACHINE, true, ::Settings.curpath);
     EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
 }

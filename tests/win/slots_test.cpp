@@ -74,35 +74,30 @@ TEST_F(SlotRecords, ADropReplacesFileTitleAndOptions)
 
 TEST_F(SlotRecords, OptionsReadAndWrite)
 {
-    ReadSlotOptions(8);
-    EXPECT_STREQ(OptionBuffer, "00000000000000000000");
-    EXPECT_EQ(SlotOptions.runAtStart, 0);
-    EXPECT_EQ(SlotOptions.showMode, 0);
-    SlotOptions = OptionPair{1, 2};
-    WriteSlotOptions(8);
+    EXPECT_EQ(ReadSlotOptions(8).runAtStart, 0);
+    EXPECT_EQ(ReadSlotOptions(8).showMode, 0);
+    WriteSlotOptions(8, OptionPair{1, 2});
     EXPECT_EQ(Record(kOptionKey, "8"), std::string("10000000000000000002") + '\0');
     Store(kOptionKey, "8", "1");
-    ReadSlotOptions(8);
-    EXPECT_EQ(SlotOptions.runAtStart, 1);
-    EXPECT_EQ(SlotOptions.showMode, 0);
+    EXPECT_EQ(ReadSlotOptions(8).runAtStart, 1);
+    EXPECT_EQ(ReadSlotOptions(8).showMode, 0);
     const std::string tooLong(40, '1');
     Store(kOptionKey, "8", tooLong.c_str());
-    ReadSlotOptions(8);
-    EXPECT_EQ(SlotOptions.runAtStart, 0); // longer than the buffer: read as absent
+    EXPECT_EQ(ReadSlotOptions(8).runAtStart, 0); // longer than the buffer: read as absent
 }
 
 TEST_F(SlotRecords, ExecutablesAreFoundAnywhereInTheFile)
 {
-    EXPECT_EQ(IsExecutableSlot(0), 0);
+    EXPECT_FALSE(IsExecutableSlot(0));
     const char *yes[] = {"c:\\app\\setup.exe", "C:\\APP\\RUN.EXE", "c:\\tools.exe\\readme.txt"};
     for (const char *file : yes) {
         Store(kFileKey, "0", file);
-        EXPECT_EQ(IsExecutableSlot(0), 1) << file;
+        EXPECT_TRUE(IsExecutableSlot(0)) << file;
     }
     const char *no[] = {"c:\\app\\tool.lnk", "c:\\app\\setup.ex", ""};
     for (const char *file : no) {
         Store(kFileKey, "0", file);
-        EXPECT_EQ(IsExecutableSlot(0), 0) << file;
+        EXPECT_FALSE(IsExecutableSlot(0)) << file;
     }
 }
 

@@ -65,7 +65,7 @@ TEST_F(Strips, TheToolbarHoldsFourPictureButtonsInOrder)
 TEST_F(Strips, EachButtonHasItsJapaneseTip)
 {
     StartBar();
-    EXPECT_EQ(TipFor(IDM_EXIT), L"\x7D42\x4E86");                                  // 終了
+    EXPECT_EQ(TipFor(IDM_EXIT), L"\x7D42\x4E86"); // 終了
     EXPECT_EQ(TipFor(IDM_SETTINGS), kSettingsCaption);
     EXPECT_EQ(TipFor(IDM_PREVIOUS_PAGE), L"\x524D\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 前ﾍﾟｰｼﾞ
     EXPECT_EQ(TipFor(IDM_NEXT_PAGE), L"\x6B21\xFF8D\xFF9F\xFF70\xFF7C\xFF9E"); // 次ﾍﾟｰｼﾞ
@@ -110,13 +110,13 @@ TEST_F(Strips, ToolbarCommandsArePostedToTheBar)
     StoreDword("MaxPage", 2);
     StartBar();
     SendMessageA(CommandStrip, WM_COMMAND, MAKEWPARAM(IDM_NEXT_PAGE, BN_CLICKED), 0);
-    EXPECT_EQ(DispPage, 0); // not yet: posted
+    EXPECT_EQ(Settings.DispPage, 0); // not yet: posted
     Pump(50);
-    EXPECT_EQ(DispPage, 1);
+    EXPECT_EQ(Settings.DispPage, 1);
     SendMessageA(CommandStrip, WM_COMMAND, IDM_PREVIOUS_PAGE, 0);
     SendMessageA(CommandStrip, WM_COMMAND, IDM_PREVIOUS_PAGE, 0);
     Pump(50);
-    EXPECT_EQ(DispPage, 2);
+    EXPECT_EQ(Settings.DispPage, 2);
 }
 
 TEST_F(Strips, TheExitCommandQuitsAfterSaving)
@@ -140,7 +140,7 @@ TEST_F(Strips, TheBarStaysTopmostWhenItDocksAgain)
     MoveCursor(1023, 300);
     Pump(100);
     SendMessageA(BarWindow, WM_EXITSIZEMOVE, 0, 0);
-    EXPECT_EQ(FloatMode, 0);
+    EXPECT_EQ(Settings.FloatMode, 0);
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 

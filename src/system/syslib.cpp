@@ -1,4 +1,4 @@
-#include "panel/syslib.h"
+#include "system/syslib.h"
 
 decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 decltype(&ImageList_GetIcon) GetImageListIcon;
