@@ -24,7 +24,8 @@ $(NATIVE)/CMakeCache.txt: | setup
 build: $(BUILD)/CMakeCache.txt | setup
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: $(BUILD)/CMakeCache.txt | setup
+	cmake --build $(BUILD) --target runnable -j $(JOBS)
 	bash scripts/run.sh
 
 test: build $(NATIVE)/CMakeCache.txt

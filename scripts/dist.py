@@ -2,16 +2,17 @@
 """Makes the download: one zip holding the program, its help, a Japanese read-me and the licence,
 and SHA256SUMS beside it.
 
-Usage: dist.py ZIP PROGRAM HELP README LICENSE
+Usage: dist.py ZIP RELEASE_DATE PROGRAM HELP README LICENSE
 
-Two runs on the same commit give the same bytes: each entry carries the commit's time
-(SOURCE_DATE_EPOCH instead when it is set), the entries come in a fixed order with fixed
+Two runs on the same source give the same bytes, from a git checkout or from a copy without
+git: each entry carries midnight UTC of the version's release date (YYYY-MM-DD, kept beside the
+version; SOURCE_DATE_EPOCH instead when it is set), the entries come in a fixed order with fixed
 attributes and compression. The text files a Windows user opens get CRLF line ends, and the
 read-me a UTF-8 byte order mark, by which every Notepad since Windows XP knows it for UTF-8.
 """
+import calendar
 import hashlib
 import os
-import subprocess
 import sys
 import time
 import zipfile
@@ -20,16 +21,13 @@ FILE_ATTRIBUTE_ARCHIVE = 0x20
 MSDOS = 0  # the system that made the entries, as Windows' own zip folders record it
 
 
-def source_time():
-    """Seconds since 1970 of the commit the build is made from."""
+def entry_time(release_date):
+    """The entries' time. A zip holds local times of 1980 and later; UTC is taken for it."""
     if os.environ.get("SOURCE_DATE_EPOCH"):
-        return int(os.environ["SOURCE_DATE_EPOCH"])
-    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-    found = subprocess.run(["git", "-C", root, "log", "-1", "--format=%ct"],
-                           capture_output=True, text=True, check=False)
-    if found.returncode != 0 or not found.stdout.strip():
-        sys.exit("dist: no commit to date the zip by; set SOURCE_DATE_EPOCH")
-    return int(found.stdout.strip())
+        seconds = int(os.environ["SOURCE_DATE_EPOCH"])
+    else:
+        seconds = calendar.timegm(time.strptime(release_date, "%Y-%m-%d"))
+    return time.gmtime(max(seconds, 315532800))[:6]
 
 
 def windows_text(data, bom=False):
@@ -38,9 +36,9 @@ def windows_text(data, bom=False):
 
 
 def main():
-    if len(sys.argv) != 6:
+    if len(sys.argv) != 7:
         sys.exit(__doc__)
-    zip_path, program, help_file, readme, licence = sys.argv[1:]
+    zip_path, release_date, program, help_file, readme, licence = sys.argv[1:]
     read = lambda path: open(path, "rb").read()
     entries = [
         ("korimbel.exe", read(program)),
@@ -48,8 +46,7 @@ def main():
         ("readme.txt", windows_text(read(readme), bom=True)),
         ("LICENSE.txt", windows_text(read(licence))),
     ]
-    # Zip times are local times of 1980 and later, two seconds apart; the commit's UTC is used.
-    stamp = time.gmtime(max(source_time(), 315532800))[:6]
+    stamp = entry_time(release_date)
 
     os.makedirs(os.path.dirname(os.path.abspath(zip_path)), exist_ok=True)
     partial = zip_path + ".partial"

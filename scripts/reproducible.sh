@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Two builds of one commit give the same bytes: builds korimbel.exe and the download zip a second
+# Two builds of one source give the same bytes: builds korimbel.exe and the download zip a second
 # time, from nothing, in another folder (build/repro), and compares both with those of build/.
 # Needs a finished build in build/ (make build). The second build is removed when they match.
 set -uo pipefail
@@ -9,7 +9,7 @@ second=build/repro
 log=build/repro.log
 
 rm -rf "$second"
-# The first build's zip is made again, so that both carry the commit checked out now.
+# The first build's zip is made again, so that both are made from the source as it is now.
 if ! { cmake --build build --target dist &&
        cmake -S . -B "$second" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
              -DCMAKE_BUILD_TYPE=MinSizeRel &&
