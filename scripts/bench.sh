@@ -5,7 +5,7 @@
 # beside its goal, with the date, the machine and its load. Printed; saved as docs/benchmark.md
 # only when BENCH_SAVE=1, and then the hand-written section at the end of that file, from the
 # heading "## Measured while building" on, is kept as it is.
-#   BENCH_RUNS (9) start-ups timed; BENCH_REBUILDS (10000) rebuilds for the memory;
+#   BENCH_RUNS (9) start-ups timed in each of two rounds; BENCH_REBUILDS (10000) rebuilds for the memory;
 #   BENCH_IDLE_SECONDS (60) of idle time measured in each idle state.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

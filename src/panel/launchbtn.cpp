@@ -45,7 +45,6 @@ static LaunchButton *StateOf(HWND button)
 // The title read here is copied by the tooltip window.
 static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
 {
-    DragAcceptFiles(button, TRUE);
     char text[kPathBufferSize];
     ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
     if (text[0] != '\0') {
@@ -56,9 +55,18 @@ static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
     AddButtonTip(panel, button, text);
 }
 
-static void ReleaseButtonIcon(HWND button, LaunchButton *state)
+void AddLaunchButtonTips(HWND panel)
 {
-    DragAcceptFiles(button, FALSE);
+    for (HWND button = GetWindow(panel, GW_CHILD); button;
+         button = GetWindow(button, GW_HWNDNEXT)) {
+        char title[kPathBufferSize];
+        ReadSlotRecord(kTitleField, StateOf(button)->slot, title, kPathBufferSize);
+        AddButtonTip(panel, button, title);
+    }
+}
+
+static void ReleaseButtonIcon(LaunchButton *state)
+{
     if (state->icon)
         DestroyIcon(state->icon);
     state->icon = nullptr;
@@ -149,7 +157,7 @@ static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wPara
         RelayToTooltip(button, message, wParam, lParam);
     switch (message) {
     case WM_DESTROY:
-        ReleaseButtonIcon(button, state);
+        ReleaseButtonIcon(state);
         break;
     case WM_NCDESTROY:
         return OnNcDestroy(button, state, wParam, lParam);
@@ -173,9 +181,10 @@ static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wPara
 
 HWND CreateLaunchButton(HWND panel, int slot, int x, int y, int width, int height)
 {
+    // Made to take dropped files, as DragAcceptFiles would make it, without a second call.
     const HWND button = CreateWindowExA(
-        0, "button", nullptr, WS_CHILD | WS_VISIBLE | BS_ICON, x, y, width, height, panel,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(slot)), Instance, nullptr);
+        WS_EX_ACCEPTFILES, "button", nullptr, WS_CHILD | WS_VISIBLE | BS_ICON, x, y, width, height,
+        panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(slot)), Instance, nullptr);
     auto *state = static_cast<LaunchButton *>(
         HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(LaunchButton)));
     if (!button || !state) {

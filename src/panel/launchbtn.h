@@ -8,6 +8,9 @@
 // A launch button of panel for the slot, at (x, y), with the slot's icon and tip.
 HWND CreateLaunchButton(HWND panel, int slot, int x, int y, int width, int height);
 
+// The tips of the launch buttons of panel made before the tooltip window was.
+void AddLaunchButtonTips(HWND panel);
+
 // What opens a slot's properties, where a launch fails or the menu asks for them: a dialog of a
 // layer above the buttons, handed to them when the bar is created.
 typedef void (*SlotPropertiesOpener)(int slot);

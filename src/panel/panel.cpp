@@ -82,14 +82,15 @@ static int LayOutStrips(int margin)
                        ButtonsPerPage);
 }
 
-// The layouts made while the bar is being created come before its strips and only count: the
-// creation builds the panel once the strips are there.
+// The sizes the bar takes while it is being created come before its strips: the creation builds
+// the panel once the strips are there, and only then is the shell asked for its taskbar.
 void RebuildPanel()
 {
     DestroyPanel();
+    if (!CommandStrip)
+        return;
     ButtonsPerPage = LayOutStrips(QueryTaskbarMargin());
-    if (CommandStrip)
-        CreatePanel();
+    CreatePanel();
 }
 
 // A bar withdrawn to its strip has no room inside: what it holds stays for its return. The

@@ -11,12 +11,16 @@ static HWND Tooltip;
 // bar's life, each panel bringing its own tools, so that a rebuild does not pay for a window.
 // The buttons relay their mouse messages to it themselves rather than letting the tooltip
 // subclass each of them, which would cost a rebuild as much again as the buttons themselves.
+void CreateButtonTips()
+{
+    Tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
+}
+
 void AddButtonTip(HWND panel, HWND button, const char *title)
 {
     if (!Tooltip)
-        Tooltip =
-            CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 10, 10, nullptr, nullptr, Instance, nullptr);
+        return;
     TOOLINFOA tool = {};
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_IDISHWND;

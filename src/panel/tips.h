@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+// Making the tooltip window costs the bar's start more than all its buttons together: it is made
+// once the bar is up, and until then the buttons have no tools.
+void CreateButtonTips();
+
 // Adds the tool of a launch button of panel, showing its title.
 void AddButtonTip(HWND panel, HWND button, const char *title);
 

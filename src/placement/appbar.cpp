@@ -102,15 +102,17 @@ void PositionAppBar(int edge)
     RecordAutoHideRects(edge);
 }
 
+// A bar not yet shown is shown by its start, once it is whole.
 void EnterDockedStyle()
 {
+    const UINT show = IsWindowVisible(BarWindow) ? SWP_SHOWWINDOW : 0;
     const LONG style = GetWindowLongA(BarWindow, GWL_STYLE);
     SetWindowLongA(BarWindow, GWL_STYLE,
                    (style & ~(WS_DLGFRAME | WS_THICKFRAME)) | WS_BORDER | WS_SYSMENU);
     SetWindowPos(BarWindow, HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE);
     RegisterAppBar(Settings.HideMode);
-    SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(BarWindow, TopBand(), 0, 0, 0, 0, show | SWP_NOMOVE | SWP_NOSIZE);
 }
 
 // Taking the band again when a full-screen program ends must leave the focus where it is.

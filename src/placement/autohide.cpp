@@ -52,7 +52,7 @@ static bool TickCanAct()
     return Count.ticks == 0 || Count.firstTick == 1;
 }
 
-static void SettleTimer(bool restart)
+void FollowAutoHideMode(bool restart)
 {
     if (!TimerArmed)
         return;
@@ -69,7 +69,7 @@ static void SettleTimer(bool restart)
 void StartAutoHideTimer()
 {
     TimerArmed = true;
-    SettleTimer(true);
+    FollowAutoHideMode(true);
 }
 
 void StopAutoHideTimer()
@@ -77,11 +77,6 @@ void StopAutoHideTimer()
     KillTimer(BarWindow, AUTOHIDE_TIMER_ID);
     TimerArmed = false;
     TimerRunning = false;
-}
-
-void FollowAutoHideMode(bool newPeriod)
-{
-    SettleTimer(newPeriod);
 }
 
 static void HideStep()
@@ -103,7 +98,7 @@ static void HideStep()
 void AutoHideTick()
 {
     HideStep();
-    SettleTimer(false);
+    FollowAutoHideMode(false);
 }
 
 // The desktop covers the screen too (the system's window, the shell's, and the shell's worker
@@ -138,5 +133,5 @@ void RevealBar()
         HiddenFlag = 0;
     }
     Count.ticks = 0;
-    SettleTimer(false);
+    FollowAutoHideMode(false);
 }

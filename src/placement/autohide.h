@@ -20,8 +20,8 @@ void StartAutoHideTimer();
 void StopAutoHideTimer();
 
 // After the floating or the auto-hide flag may have changed: the timer runs or rests as the bar
-// now needs it. A new period restarts a running timer with it.
-void FollowAutoHideMode(bool newPeriod);
+// now needs it. A restart (a new period) starts a running timer again.
+void FollowAutoHideMode(bool restart);
 
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.
 void AutoHideTick();

@@ -74,37 +74,15 @@ static LRESULT OnDestroy()
     return 0;
 }
 
-static LRESULT OnEndSession()
-{
-    SavePlacement();
-    return 0;
-}
-
-// The program folder names the autostart entry and the help document, neither needed before the
-// bar is first shown.
+// The program folder names the autostart entry and the help document, and the tips show under the
+// pointer: none of them is needed before the bar is first shown.
 static LRESULT OnLateInit()
 {
+    CreateButtonTips();
+    AddLaunchButtonTips(ButtonPanel);
     ResolveProgramFolder(Instance);
     RunStartupSlots();
     StartAutoHideTimer();
-    return 0;
-}
-
-static LRESULT OnSize()
-{
-    FollowBarSize();
-    return 0;
-}
-
-static LRESULT OnRebuildPanel()
-{
-    RebuildPanel();
-    return 0;
-}
-
-static LRESULT OnCheckTaskbar()
-{
-    CheckTaskbarMargin();
     return 0;
 }
 
@@ -138,28 +116,10 @@ static LRESULT OnAppBarNotify(WPARAM code, LPARAM lParam)
     return 0;
 }
 
-static LRESULT OnTaskbarCreated()
-{
-    RejoinShell();
-    return 0;
-}
-
-static LRESULT OnDisplayChange()
-{
-    FollowDisplayChange();
-    return 0;
-}
-
 static LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam)
 {
     ReportToShell(ABM_ACTIVATE);
     return DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
-}
-
-static LRESULT OnTimer()
-{
-    AutoHideTick();
-    return 0;
 }
 
 // Never left to the default procedure, whatever the mode.
@@ -186,12 +146,6 @@ static LRESULT OnGetMinMaxInfo(LPARAM lParam)
     return 0;
 }
 
-static LRESULT OnEnterSizeMove()
-{
-    BeginBarDrag();
-    return 0;
-}
-
 static LRESULT OnMoving(LPARAM lParam)
 {
     TrackBarDrag(reinterpret_cast<RECT *>(lParam));
@@ -214,19 +168,25 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DESTROY:
         return OnDestroy();
     case WM_SIZE:
-        return OnSize();
+        FollowBarSize();
+        return 0;
     case UM_REBUILD_PANEL:
-        return OnRebuildPanel();
+        RebuildPanel();
+        return 0;
     case UM_CHECK_TASKBAR:
-        return OnCheckTaskbar();
+        CheckTaskbarMargin();
+        return 0;
     case WM_ENDSESSION:
-        return OnEndSession();
+        SavePlacement();
+        return 0;
     case WM_DISPLAYCHANGE:
-        return OnDisplayChange();
+        FollowDisplayChange();
+        return 0;
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
     case WM_TIMER:
-        return OnTimer();
+        AutoHideTick();
+        return 0;
     case WM_SETCURSOR:
         return OnSetCursor();
     case WM_WINDOWPOSCHANGED:
@@ -236,7 +196,8 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_GETMINMAXINFO:
         return OnGetMinMaxInfo(lParam);
     case WM_ENTERSIZEMOVE:
-        return OnEnterSizeMove();
+        BeginBarDrag();
+        return 0;
     case WM_MOVING:
         return OnMoving(lParam);
     case WM_EXITSIZEMOVE:
@@ -246,8 +207,10 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case UM_APPBAR_NOTIFY:
         return OnAppBarNotify(wParam, lParam);
     default:
-        if (message == TaskbarCreated && TaskbarCreated != 0)
-            return OnTaskbarCreated();
+        if (message == TaskbarCreated && TaskbarCreated != 0) {
+            RejoinShell();
+            return 0;
+        }
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -12,20 +12,6 @@ static bool CreateKey(HKEY hive, const char *path, HKEY *key)
                            key, nullptr) == ERROR_SUCCESS;
 }
 
-int ReadDword(HKEY hive, const char *path, const char *name, int fallback)
-{
-    HKEY key;
-    if (!OpenKey(hive, path, &key))
-        return fallback;
-    int value = fallback;
-    DWORD size = sizeof value;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(&value), &size) !=
-        ERROR_SUCCESS)
-        value = fallback;
-    RegCloseKey(key);
-    return value;
-}
-
 int WriteDword(HKEY hive, const char *path, const char *name, int value)
 {
     HKEY key;
@@ -51,6 +37,25 @@ HKEY OpenKeyToRead(HKEY hive, const char *path)
 {
     HKEY key;
     return OpenKey(hive, path, &key) ? key : nullptr;
+}
+
+int ReadDwordFrom(HKEY key, const char *name, int fallback)
+{
+    int value = fallback;
+    DWORD size = sizeof value;
+    if (!key || RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE *>(&value),
+                                 &size) != ERROR_SUCCESS)
+        value = fallback;
+    return value;
+}
+
+int ReadDword(HKEY hive, const char *path, const char *name, int fallback)
+{
+    const HKEY key = OpenKeyToRead(hive, path);
+    const int value = ReadDwordFrom(key, name, fallback);
+    if (key)
+        RegCloseKey(key);
+    return value;
 }
 
 int ReadStringFrom(HKEY key, const char *name, char *buffer, DWORD size)

@@ -1,10 +1,10 @@
 // The only way the program touches the registry. Each call opens its key for reading, or opens or
 // creates it for writing, does one thing and closes the key again: no value is kept between calls,
 // so every read sees what is stored now. The one key that outlives a call is one opened by
-// OpenKeyToRead for a run of reads from it (ReadStringFrom), until its caller closes it with
-// RegCloseKey; the slot records keep their File and Title keys so while one panel is built, never
-// longer. (The pictures of the buttons' icons that the panel keeps come from the shell, not from
-// here.)
+// OpenKeyToRead for a run of reads from it (ReadDwordFrom, ReadStringFrom), until its caller
+// closes it with RegCloseKey: the settings are read so as the bar is created, and the slot records
+// keep their File and Title keys so while one panel is built, never longer. (The pictures of the
+// buttons' icons that the panel keeps come from the shell, not from here.)
 #pragma once
 
 #include <windows.h>
@@ -24,6 +24,9 @@ int ReadString(HKEY hive, const char *path, const char *name, char *buffer, DWOR
 
 // The key opened for reading, or null when it cannot be opened.
 HKEY OpenKeyToRead(HKEY hive, const char *path);
+
+// ReadDword from a key opened above; a null key gives fallback.
+int ReadDwordFrom(HKEY key, const char *name, int fallback);
 
 // ReadString from a key opened above; a null key gives 0 and leaves buffer untouched.
 int ReadStringFrom(HKEY key, const char *name, char *buffer, DWORD size);

@@ -38,36 +38,30 @@ bool WriteSetting(const Setting &setting, int value)
     return WriteDword(HKEY_CURRENT_USER, kRootKey, setting.name, value) != 0;
 }
 
-// The dock edges are the shell's edge codes.
-static int ReadDockEdge()
-{
-    const int edge = ReadSetting(kAppBarMode);
-    return edge >= ABE_LEFT && edge <= ABE_BOTTOM ? edge : kAppBarMode.fallback;
-}
-
-static int ReadSize(const Setting &setting)
-{
-    const int size = ReadSetting(setting);
-    return size > 0 ? size : 0;
-}
-
+// The dock edges are the shell's edge codes. One key opened for all the values: each open is a
+// call to the system that the bar's start waits for.
 void LoadSettings()
 {
-    Settings.HideTime = ReadSetting(kHideTime);
-    Settings.HideMode = ReadSetting(kHideMode) != 0;
-    Settings.TopMode = ReadSetting(kTopMode);
-    Settings.StartExecFlg = ReadSetting(kStartExecFlg);
-    Settings.StartLaunch = ReadSetting(kStartLaunch);
-    Settings.MaxPage = ReadSetting(kMaxPage);
-    Settings.AppBarMode = ReadDockEdge();
-    Settings.FloatMode = ReadSetting(kFloatMode) != 0;
-    Settings.DispPage = ReadSetting(kDispPage);
-    Settings.X = ReadSetting(kX);
-    Settings.Y = ReadSetting(kY);
-    Settings.Width = ReadSize(kWidth);
-    Settings.Height = ReadSize(kHeight);
-    Settings.MonitorX = ReadSetting(kMonitorX);
-    Settings.MonitorY = ReadSetting(kMonitorY);
+    const HKEY key = OpenKeyToRead(HKEY_CURRENT_USER, kRootKey);
+    const auto read = [key](const Setting &s) { return ReadDwordFrom(key, s.name, s.fallback); };
+    const int edge = read(kAppBarMode), width = read(kWidth), height = read(kHeight);
+    Settings.HideTime = read(kHideTime);
+    Settings.HideMode = read(kHideMode) != 0;
+    Settings.TopMode = read(kTopMode);
+    Settings.StartExecFlg = read(kStartExecFlg);
+    Settings.StartLaunch = read(kStartLaunch);
+    Settings.MaxPage = read(kMaxPage);
+    Settings.AppBarMode = edge >= ABE_LEFT && edge <= ABE_BOTTOM ? edge : kAppBarMode.fallback;
+    Settings.FloatMode = read(kFloatMode) != 0;
+    Settings.DispPage = read(kDispPage);
+    Settings.X = read(kX);
+    Settings.Y = read(kY);
+    Settings.Width = width > 0 ? width : 0;
+    Settings.Height = height > 0 ? height : 0;
+    Settings.MonitorX = read(kMonitorX);
+    Settings.MonitorY = read(kMonitorY);
+    if (key)
+        RegCloseKey(key);
 }
 
 void SaveBehaviourSettings()

@@ -30,6 +30,8 @@ static HKEY KeptKeys[kOptionField];
 
 void KeepSlotKeysOpen()
 {
+    for (int field = 0; field < kOptionField; ++field)
+        KeptKeys[field] = OpenKeyToRead(HKEY_CURRENT_USER, kRecordKeys[field]);
     KeepingKeys = true;
 }
 
@@ -43,23 +45,14 @@ void CloseSlotKeys()
     KeepingKeys = false;
 }
 
-static HKEY *KeptKey(SlotField field)
-{
-    return KeepingKeys && field != kOptionField ? &KeptKeys[field] : nullptr;
-}
-
 void ReadSlotRecord(SlotField field, int slot, char *buffer, int size)
 {
     const SlotName name = NameOfSlot(slot);
     buffer[0] = '\0';
-    HKEY *kept = KeptKey(field);
-    if (!kept) {
+    if (KeepingKeys && field != kOptionField)
+        ReadStringFrom(KeptKeys[field], name.text, buffer, size);
+    else
         ReadString(HKEY_CURRENT_USER, kRecordKeys[field], name.text, buffer, size);
-        return;
-    }
-    if (!*kept)
-        *kept = OpenKeyToRead(HKEY_CURRENT_USER, kRecordKeys[field]);
-    ReadStringFrom(*kept, name.text, buffer, size);
 }
 
 bool WriteSlotRecord(SlotField field, int slot, const char *text)

@@ -30,8 +30,8 @@ void ReadSlotRecord(SlotField field, int slot, char *buffer, int size);
 // Stores text as a record of the slot; false when the registry would not take it.
 bool WriteSlotRecord(SlotField field, int slot, const char *text);
 
-// Between these calls the File and Title keys, once opened, stay open: building a panel reads
-// both records of every slot. Nothing may delete the keys in between.
+// Between these calls the File and Title keys stay open: building a panel reads both records of
+// every slot. Nothing may make or delete the keys in between.
 void KeepSlotKeysOpen();
 void CloseSlotKeys();
 

@@ -17,6 +17,13 @@ struct BarProcess {
 std::string KorimbelFolder();
 std::string KorimbelPath();
 
+// Wine's setting, for korimbel.exe alone, of where it takes each library from: "native,builtin"
+// prefers a DLL file found on the search path, "" makes the library unloadable. (WINEDLLOVERRIDES
+// would not do: Wine reads it from the Linux side's environment, which a Windows program cannot
+// set for a process it starts.)
+constexpr const char *kKorimbelDllOverrides =
+    "Software\\Wine\\AppDefaults\\korimbel.exe\\DllOverrides";
+
 // Starts the program (the build's, or the one at program) in the given current folder, as a
 // double-click does; handle null when it could not start.
 BarProcess StartKorimbel(const std::string &currentDirectory,

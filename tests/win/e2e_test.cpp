@@ -111,7 +111,7 @@ class EndToEnd : public BarProcessTest
         BarProcessTest::TearDown();
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kHelpTypeKey);
         SHDeleteKeyA(HKEY_CLASSES_ROOT, kHelpViewerKey);
-        DeleteKeyTree(kPreferNativeKey);
+        DeleteKeyTree(kKorimbelDllOverrides);
     }
 
     // Documents of the help's type open in the recorder program, which writes down how it was
@@ -133,12 +133,6 @@ class EndToEnd : public BarProcessTest
             RegCloseKey(key);
         }
     }
-
-    // Wine's setting, for korimbel.exe alone, of the libraries it takes from a DLL file found on
-    // the search path before its own. (WINEDLLOVERRIDES would not do: Wine reads it from the
-    // Linux side's environment, which a Windows program cannot set for a process it starts.)
-    static constexpr const char *kPreferNativeKey =
-        "Software\\Wine\\AppDefaults\\korimbel.exe\\DllOverrides";
 };
 
 TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
@@ -575,7 +569,7 @@ TEST_F(EndToEnd, DllsPlantedBesideTheProgramAreNeverLoaded)
         ASSERT_TRUE(CopyFileA((TestFolder() + "\\planted\\" + dll + ".dll").c_str(),
                               planted.c_str(), FALSE))
             << dll;
-        StoreRaw(kPreferNativeKey, dll.c_str(), REG_SZ, "native,builtin", 15);
+        StoreRaw(kKorimbelDllOverrides, dll.c_str(), REG_SZ, "native,builtin", 15);
     }
     const HWND window = StartBar(folder, folder + "\\korimbel.exe");
     ASSERT_NE(window, nullptr);

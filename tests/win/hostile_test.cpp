@@ -34,8 +34,9 @@ struct Generator {
 // byte is "\", and lone high bytes that pair with whatever follows.
 std::string GarbageText(Generator &g, int length)
 {
-    static const char *const kPieces[] = {"a", "Z", "7", " ", "\"", "%", "\x95\x5c", "\x83\x5c",
-                                          "\x94\x5c", "\x82\xa0", "\x81", "\xff", "\xdf", "_"};
+    static const char *const kPieces[] = {"a",    "Z",        "7",        " ",        "\"",
+                                          "%",    "\x95\x5c", "\x83\x5c", "\x94\x5c", "\x82\xa0",
+                                          "\x81", "\xff",     "\xdf",     "_"};
     std::string text;
     while (int(text.size()) < length)
         text += kPieces[g.Below(int(sizeof kPieces / sizeof *kPieces))];
@@ -124,8 +125,7 @@ std::string OptionText(Generator &g)
     case 2:
         return std::string("1") + GarbageText(g, 18) + char('0' + g.Below(10));
     default:
-        return std::string(g.OneIn(2) ? "1" : "0") + std::string(18, '0') +
-               char('0' + g.Below(10));
+        return std::string(g.OneIn(2) ? "1" : "0") + std::string(18, '0') + char('0' + g.Below(10));
     }
 }
 
@@ -181,7 +181,8 @@ void TakeSnapshot(HKEY parent, const std::string &path, Snapshot &into)
         if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &size) !=
             ERROR_SUCCESS)
             break;
-        into[path + "|" + name] = {true, type, std::vector<BYTE>(data.begin(), data.begin() + size)};
+        into[path + "|" + name] = {true, type,
+                                   std::vector<BYTE>(data.begin(), data.begin() + size)};
     }
     std::vector<std::string> subkeys;
     for (DWORD i = 0;; ++i) {
@@ -202,9 +203,9 @@ Snapshot SnapshotOfEverythingKept()
     TakeSnapshot(HKEY_CURRENT_USER, kRootKey, s);
     TakeSnapshot(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", s);
     // What the bar itself keeps: where it stands, its page and its folder.
-    for (const char *name : {kCurPathValue, kDispPage.name, kFloatMode.name, kAppBarMode.name,
-                             kX.name, kY.name, kWidth.name, kHeight.name, kMonitorX.name,
-                             kMonitorY.name})
+    for (const char *name :
+         {kCurPathValue, kDispPage.name, kFloatMode.name, kAppBarMode.name, kX.name, kY.name,
+          kWidth.name, kHeight.name, kMonitorX.name, kMonitorY.name})
         s.erase(std::string(kRootKey) + "|" + name);
     return s;
 }
@@ -348,6 +349,34 @@ TEST_P(HostileRegistry, Seed)
     const int edge = StoredDword(kAppBarMode.name), floating = StoredDword(kFloatMode.name);
     EXPECT_TRUE(edge >= 0 && edge <= 3) << edge;
     EXPECT_TRUE(floating == 0 || floating == 1) << floating;
+}
+
+// Without its common controls the bar cannot stand: it ends at once, with every stored value,
+// its placement among them, as it was.
+TEST_F(HostileRegistry, ACreationThatFailsLeavesTheRegistryAsItWas)
+{
+    for (const auto &[name, value] : {std::pair{kFloatMode.name, 1},
+                                      {kX.name, 240},
+                                      {kY.name, 160},
+                                      {kWidth.name, 300},
+                                      {kHeight.name, 51},
+                                      {kAppBarMode.name, 1},
+                                      {kDispPage.name, 3},
+                                      {kMonitorX.name, -800}})
+        StoreDword(name, value);
+    Snapshot before;
+    TakeSnapshot(HKEY_CURRENT_USER, kRootKey, before);
+    StoreRaw(kKorimbelDllOverrides, "comctl32", REG_SZ, "", 1);
+    bar = StartKorimbel(home);
+    ASSERT_NE(bar.handle, nullptr);
+    const bool ended = WaitExit(bar, 10000);
+    DeleteKeyTree(kKorimbelDllOverrides);
+    ASSERT_TRUE(ended) << "the bar did not end";
+    EXPECT_EQ(FindWindowA(BAR_CLASS_NAME, nullptr), nullptr);
+    Snapshot after;
+    TakeSnapshot(HKEY_CURRENT_USER, kRootKey, after);
+    EXPECT_EQ(Differences(before, after), "");
+    EXPECT_EQ(after.size(), 8u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, HostileRegistry, testing::Range(1u, 31u),
