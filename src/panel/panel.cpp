@@ -82,15 +82,15 @@ static int LayOutStrips(int margin)
                        ButtonsPerPage);
 }
 
-// The sizes the bar takes while it is being created come before its strips: the creation builds
-// the panel once the strips are there, and only then is the shell asked for its taskbar.
+// The layouts made while the bar is being created come before its strips and only count: the
+// creation builds the panel once the strips are there. (Their counts stand where a later size
+// leaves no room to count: a bar too small for its strips keeps the buttons it had.)
 void RebuildPanel()
 {
     DestroyPanel();
-    if (!CommandStrip)
-        return;
     ButtonsPerPage = LayOutStrips(QueryTaskbarMargin());
-    CreatePanel();
+    if (CommandStrip)
+        CreatePanel();
 }
 
 // A bar withdrawn to its strip has no room inside: what it holds stays for its return. The

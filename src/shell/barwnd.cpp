@@ -122,13 +122,6 @@ static LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
 }
 
-// Never left to the default procedure, whatever the mode.
-static LRESULT OnSetCursor()
-{
-    RevealBar();
-    return 0;
-}
-
 static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
 {
     if (Settings.FloatMode != 0)
@@ -136,20 +129,6 @@ static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
     else
         ReportToShell(ABM_WINDOWPOSCHANGED);
     return DefWindowProcA(window, WM_WINDOWPOSCHANGED, wParam, lParam);
-}
-
-// The window system's minimum tracking size would keep a floating bar wider than its fixed
-// thickness.
-static LRESULT OnGetMinMaxInfo(LPARAM lParam)
-{
-    LimitFloatingTrackSize(reinterpret_cast<MINMAXINFO *>(lParam));
-    return 0;
-}
-
-static LRESULT OnMoving(LPARAM lParam)
-{
-    TrackBarDrag(reinterpret_cast<RECT *>(lParam));
-    return TRUE;
 }
 
 // The drag may have floated or docked the bar.
@@ -187,19 +166,22 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_TIMER:
         AutoHideTick();
         return 0;
-    case WM_SETCURSOR:
-        return OnSetCursor();
+    case WM_SETCURSOR: // never left to the default procedure, whatever the mode
+        RevealBar();
+        return 0;
     case WM_WINDOWPOSCHANGED:
         return OnWindowPosChanged(window, wParam, lParam);
     case WM_ACTIVATE:
         return OnActivate(window, wParam, lParam);
-    case WM_GETMINMAXINFO:
-        return OnGetMinMaxInfo(lParam);
+    case WM_GETMINMAXINFO: // the system's minimum would keep a floating bar wider than it is
+        LimitFloatingTrackSize(reinterpret_cast<MINMAXINFO *>(lParam));
+        return 0;
     case WM_ENTERSIZEMOVE:
         BeginBarDrag();
         return 0;
     case WM_MOVING:
-        return OnMoving(lParam);
+        TrackBarDrag(reinterpret_cast<RECT *>(lParam));
+        return TRUE;
     case WM_EXITSIZEMOVE:
         return OnExitSizeMove();
     case UM_LATE_INIT:
