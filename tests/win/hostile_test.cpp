@@ -34,9 +34,8 @@ struct Generator {
 // byte is "\", and lone high bytes that pair with whatever follows.
 std::string GarbageText(Generator &g, int length)
 {
-    static const char *const kPieces[] = {"a",    "Z",        "7",        " ",        "\"",
-                                          "%",    "\x95\x5c", "\x83\x5c", "\x94\x5c", "\x82\xa0",
-                                          "\x81", "\xff",     "\xdf",     "_"};
+    static const char *const kPieces[] = {"a", "Z", "7", " ", "\"", "%", "\x95\x5c", "\x83\x5c",
+                                          "\x94\x5c", "\x82\xa0", "\x81", "\xff", "\xdf", "_"};
     std::string text;
     while (int(text.size()) < length)
         text += kPieces[g.Below(int(sizeof kPieces / sizeof *kPieces))];
@@ -125,7 +124,8 @@ std::string OptionText(Generator &g)
     case 2:
         return std::string("1") + GarbageText(g, 18) + char('0' + g.Below(10));
     default:
-        return std::string(g.OneIn(2) ? "1" : "0") + std::string(18, '0') + char('0' + g.Below(10));
+        return std::string(g.OneIn(2) ? "1" : "0") + std::string(18, '0') +
+               char('0' + g.Below(10));
     }
 }
 
@@ -181,8 +181,7 @@ void TakeSnapshot(HKEY parent, const std::string &path, Snapshot &into)
         if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &size) !=
             ERROR_SUCCESS)
             break;
-        into[path + "|" + name] = {true, type,
-                                   std::vector<BYTE>(data.begin(), data.begin() + size)};
+        into[path + "|" + name] = {true, type, std::vector<BYTE>(data.begin(), data.begin() + size)};
     }
     std::vector<std::string> subkeys;
     for (DWORD i = 0;; ++i) {
@@ -203,9 +202,9 @@ Snapshot SnapshotOfEverythingKept()
     TakeSnapshot(HKEY_CURRENT_USER, kRootKey, s);
     TakeSnapshot(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", s);
     // What the bar itself keeps: where it stands, its page and its folder.
-    for (const char *name :
-         {kCurPathValue, kDispPage.name, kFloatMode.name, kAppBarMode.name, kX.name, kY.name,
-          kWidth.name, kHeight.name, kMonitorX.name, kMonitorY.name})
+    for (const char *name : {kCurPathValue, kDispPage.name, kFloatMode.name, kAppBarMode.name,
+                             kX.name, kY.name, kWidth.name, kHeight.name, kMonitorX.name,
+                             kMonitorY.name})
         s.erase(std::string(kRootKey) + "|" + name);
     return s;
 }
