@@ -1,6 +1,7 @@
 #include "dialogs/settingsdlg.h"
 
 #include "dialogs/about.h"
+#include "dialogs/barfiledlg.h"
 #include "dialogs/startuplist.h"
 #include "panel/panel.h"
 #include "placement/appbar.h"
@@ -92,6 +93,12 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam)
     case IDC_HELP_DOCUMENT:
         OpenHelpDocument();
         return FALSE;
+    case IDC_EXPORT_BAR:
+        ExportBarFrom(dialog);
+        return FALSE;
+    case IDC_IMPORT_BAR:
+        ImportBarInto(dialog);
+        return FALSE;
     default:
         return FALSE;
     }
@@ -114,7 +121,8 @@ static INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, L
 void RunSettingsCommand()
 {
     const SettingsRecord before = Settings;
-    DialogBoxParamA(Instance, CONFIG_TEMPLATE, BarWindow, SettingsProc, 0);
+    if (DialogBoxParamA(Instance, CONFIG_TEMPLATE, BarWindow, SettingsProc, 0) == CONFIG_IMPORTED)
+        TakeImportedBar();
     if (Settings.DispPage > Settings.MaxPage) // the page count shrank below the page shown
         ShowPage(0);
     if (Settings.TopMode != before.TopMode)

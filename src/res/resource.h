@@ -58,6 +58,8 @@
 #define IDC_ABOUT 3
 #define IDC_STARTUP_LIST 4
 #define IDC_HELP_DOCUMENT 5
+#define IDC_EXPORT_BAR 6
+#define IDC_IMPORT_BAR 7
 #define IDC_START_EXEC 1031
 #define IDC_START_LAUNCH 1032
 #define IDC_TOP_MODE 1036
@@ -66,6 +68,10 @@
 #define IDC_PAGE_COUNT 1056
 #define IDC_PAGE_COUNT_LABEL 1057
 #define IDC_SETTINGS_FRAME 1018
+#define IDC_BARFILE_STATUS 1058
+
+// The settings dialog's result when an import replaced the bar; OK and cancel give 1.
+#define CONFIG_IMPORTED 2
 
 // Controls of the start-up list.
 #define IDC_UNREGISTER_SELECTED 3
@@ -85,6 +91,14 @@
 #define IDS_TIP_PREVIOUS_PAGE 107
 #define IDS_TIP_NEXT_PAGE 108
 #define IDS_PAGES_1 110 // to IDS_PAGES_1 + 4: the page counts offered
+#define IDS_BARFILE_FILTER 120
+#define IDS_EXPORT_TITLE 121
+#define IDS_IMPORT_TITLE 122
+#define IDS_BAR_EXPORTED 123
+#define IDS_BAR_NOT_EXPORTED 124
+// IDS_IMPORT_REFUSED + a result of an import other than done (store/barfile.h, 1 to 7): why
+// it changed nothing.
+#define IDS_IMPORT_REFUSED 130
 
 // Timers.
 #define AUTOHIDE_TIMER_ID 1

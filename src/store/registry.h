@@ -37,3 +37,27 @@ int WriteString(HKEY hive, const char *path, const char *name, const char *text)
 // Creates the key when missing, then removes the value. 1 when the value is gone (or was never
 // there), else 0.
 int DeleteValue(HKEY hive, const char *path, const char *name);
+
+// Whole keys, for taking the bar to a file and back. Names and strings pass in UTF-16 and every
+// value as stored: the registry holds them so, and the calls above see them in the ANSI code
+// page. Keys are opened for reading only where nothing is written, so that a key the user may
+// read but not change can still be read.
+
+// Called with each value of a key; false stops the visit.
+typedef bool (*ValueVisitor)(void *context, const wchar_t *name, DWORD type, const BYTE *data,
+                             DWORD size);
+
+// Visits every value of the key. A missing key has none (true); false when the key is there
+// but cannot be read, or the visitor stopped.
+bool VisitValues(HKEY hive, const char *path, ValueVisitor visit, void *context);
+
+// Stores a value as given, creating its key; false when the registry refuses.
+bool WriteValueAsStored(HKEY hive, const char *path, const wchar_t *name, DWORD type,
+                        const BYTE *data, DWORD size);
+
+// Gives the key at `to` (created when missing) exactly the values of the key at `from`; its
+// subkeys stay. False when a value could not be read, removed or written.
+bool MirrorValues(HKEY hive, const char *from, const char *to);
+
+// Deletes the key with everything under it. True when it is gone, or was never there.
+bool DeleteWholeKey(HKEY hive, const char *path);

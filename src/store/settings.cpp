@@ -38,28 +38,46 @@ bool WriteSetting(const Setting &setting, int value)
     return WriteDword(HKEY_CURRENT_USER, kRootKey, setting.name, value) != 0;
 }
 
+static int ReadSettingFrom(HKEY key, const Setting &setting)
+{
+    return ReadDwordFrom(key, setting.name, setting.fallback);
+}
+
+static void LoadBehaviourFrom(HKEY key)
+{
+    Settings.HideTime = ReadSettingFrom(key, kHideTime);
+    Settings.HideMode = ReadSettingFrom(key, kHideMode) != 0;
+    Settings.TopMode = ReadSettingFrom(key, kTopMode);
+    Settings.StartExecFlg = ReadSettingFrom(key, kStartExecFlg);
+    Settings.StartLaunch = ReadSettingFrom(key, kStartLaunch);
+    Settings.MaxPage = ReadSettingFrom(key, kMaxPage);
+}
+
+void LoadBehaviourSettings()
+{
+    const HKEY key = OpenKeyToRead(HKEY_CURRENT_USER, kRootKey);
+    LoadBehaviourFrom(key);
+    if (key)
+        RegCloseKey(key);
+}
+
 // The dock edges are the shell's edge codes. One key opened for all the values: each open is a
 // call to the system that the bar's start waits for.
 void LoadSettings()
 {
     const HKEY key = OpenKeyToRead(HKEY_CURRENT_USER, kRootKey);
-    const auto read = [key](const Setting &s) { return ReadDwordFrom(key, s.name, s.fallback); };
-    const int edge = read(kAppBarMode), width = read(kWidth), height = read(kHeight);
-    Settings.HideTime = read(kHideTime);
-    Settings.HideMode = read(kHideMode) != 0;
-    Settings.TopMode = read(kTopMode);
-    Settings.StartExecFlg = read(kStartExecFlg);
-    Settings.StartLaunch = read(kStartLaunch);
-    Settings.MaxPage = read(kMaxPage);
+    const int edge = ReadSettingFrom(key, kAppBarMode);
+    const int width = ReadSettingFrom(key, kWidth), height = ReadSettingFrom(key, kHeight);
+    LoadBehaviourFrom(key);
     Settings.AppBarMode = edge >= ABE_LEFT && edge <= ABE_BOTTOM ? edge : kAppBarMode.fallback;
-    Settings.FloatMode = read(kFloatMode) != 0;
-    Settings.DispPage = read(kDispPage);
-    Settings.X = read(kX);
-    Settings.Y = read(kY);
+    Settings.FloatMode = ReadSettingFrom(key, kFloatMode) != 0;
+    Settings.DispPage = ReadSettingFrom(key, kDispPage);
+    Settings.X = ReadSettingFrom(key, kX);
+    Settings.Y = ReadSettingFrom(key, kY);
     Settings.Width = width > 0 ? width : 0;
     Settings.Height = height > 0 ? height : 0;
-    Settings.MonitorX = read(kMonitorX);
-    Settings.MonitorY = read(kMonitorY);
+    Settings.MonitorX = ReadSettingFrom(key, kMonitorX);
+    Settings.MonitorY = ReadSettingFrom(key, kMonitorY);
     if (key)
         RegCloseKey(key);
 }

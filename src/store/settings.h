@@ -50,6 +50,10 @@ extern SettingsRecord Settings;
 // negative floating size as none. The program folder is not read here (ResolveProgramFolder).
 void LoadSettings();
 
+// The part of LoadSettings that the settings dialog edits: what an import of the whole bar
+// takes over while the bar stays where it is.
+void LoadBehaviourSettings();
+
 // What the settings dialog edits, in its order; the alert sound it does not offer is stored as 0.
 void SaveBehaviourSettings();
 
