@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <map>
 
 #include "bartest.h"
+#include "store/barfile.h"
 #include "store/settings.h"
+#include "store/slots.h"
 
 namespace
 {
@@ -233,6 +237,198 @@ TEST_F(Settings, AnEmptyRegistryGivesTheDefaults)
     EXPECT_EQ(ReadSetting(kWidth), 0);
     EXPECT_EQ(ReadSetting(kHeight), 0);
     EXPECT_FALSE(KeyExists(kRootKey));
+}
+
+// The whole bar to a file and back, against the bar's own key, emptied for every case.
+class BarFile : public Settings
+{
+  protected:
+    // Every value of the bar's four keys: type and bytes, by key and name.
+    typedef std::map<std::wstring, std::pair<DWORD, std::vector<BYTE>>> Contents;
+    static Contents BarContents()
+    {
+        Contents all;
+        for (const char *path : {kRootKey, kFileKey, kTitleKey, kOptionKey}) {
+            HKEY key;
+            if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+                continue;
+            wchar_t name[300];
+            BYTE data[5000];
+            for (DWORD i = 0, n = 300, size = sizeof data, type;
+                 RegEnumValueW(key, i, name, &n, nullptr, &type, data, &size) == ERROR_SUCCESS;
+                 ++i, n = 300, size = sizeof data)
+                all[Widened(path) + L"|" + name] = {type, std::vector<BYTE>(data, data + size)};
+            RegCloseKey(key);
+        }
+        return all;
+    }
+    // A bar with every kind of value it keeps, and one value of its root key it does not know.
+    static void FillBar()
+    {
+        StoreDword("HideTime", 350);
+        StoreDword("MaxPage", 9);
+        StoreString("curpath", "c:\\tools\\bar");
+        StoreRaw(kRootKey, "Other", REG_BINARY, "\x01\x02", 2);
+        StoreRecord(kFileKey, 0, "c:\\a \"b\"\\\x95\x5C.exe");
+        StoreRecord(kTitleKey, 0, "\x95\x5C\x83\x5C");
+        StoreRecord(kOptionKey, 0, "10000000000000000002");
+        StoreRecord(kFileKey, 699, std::string(254, 'f'));
+        StoreRecord(kTitleKey, 699, "");
+    }
+    static std::vector<char> Bytes(const std::wstring &text)
+    {
+        std::vector<char> bytes = {'\xFF', '\xFE'};
+        bytes.insert(bytes.end(), reinterpret_cast<const char *>(text.data()),
+                     reinterpret_cast<const char *>(text.data() + text.size()));
+        return bytes;
+    }
+    // A file of the bar's four keys with lines of its own in the File and the root key.
+    static std::vector<char> Records(const std::wstring &file, const std::wstring &settings = L"")
+    {
+        const std::wstring root = L"[HKEY_CURRENT_USER\\Software\\Quorvane\\korimbel";
+        return Bytes(L"Windows Registry Editor Version 5.00\r\n\r\n" + root + L"]\r\n" + settings +
+                     L"\r\n" + root +
+                     L"\\File]\r\n" + file + L"\r\n" + root + L"\\Title]\r\n\r\n" + root +
+                     L"\\OptionStr]\r\n\r\n");
+    }
+    static void Save(const std::vector<char> &bytes)
+    {
+        std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+    }
+    static std::vector<char> Saved()
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+    }
+    // Where text begins in a file, or -1.
+    static ptrdiff_t Find(const std::vector<char> &file, const std::wstring &text)
+    {
+        const std::vector<char> bytes = Bytes(text);
+        const auto at = std::search(file.begin(), file.end(), bytes.begin() + 2, bytes.end());
+        return at == file.end() ? -1 : at - file.begin();
+    }
+    static bool NothingLeftAside()
+    {
+        return !KeyExists(ROOT_KEY_PATH ".import") && !KeyExists(ROOT_KEY_PATH ".previous");
+    }
+    static const std::string path;
+    const std::wstring widePath = Widened(path);
+};
+
+const std::string BarFile::path = TestFolder() + "\\bar.reg";
+
+TEST_F(BarFile, ExportedAndImportedIntoACleanKeyTheBarComesBackValueByValue)
+{
+    FillBar();
+    const Contents before = BarContents();
+    ASSERT_EQ(ExportBar(widePath.c_str()), kBarFileDone);
+    const std::vector<char> file = Saved();
+    EXPECT_GT(Find(file, L"korimbel\\Title]\r\n\"0\"=\"\x8868\x30BD\"\r\n"), 0);
+    EXPECT_GT(Find(file, L"\"0\"=\"c:\\\\a \\\"b\\\"\\\\\x8868.exe\"\r\n"), 0);
+    DeleteKeyTree(kRootKey);
+    EXPECT_EQ(ImportBar(widePath.c_str()), kBarFileDone);
+    EXPECT_EQ(BarContents(), before);
+    StoreRecord(kFileKey, 5, "not in the file");
+    StoreDword("TopMode", 0);
+    EXPECT_EQ(ImportBar(widePath.c_str()), kBarFileDone);
+    EXPECT_EQ(BarContents(), before);
+    EXPECT_EQ(StoredRecord(kTitleKey, 0), std::string("\x95\x5C\x83\x5C") + '\0');
+    EXPECT_TRUE(NothingLeftAside());
+}
+
+TEST_F(BarFile, TheSystemsRegistryEditorMergesTheExportedFileIntoTheSameKey)
+{
+    FillBar();
+    const Contents before = BarContents();
+    ASSERT_EQ(ExportBar(widePath.c_str()), kBarFileDone);
+    DeleteKeyTree(kRootKey);
+    std::string command = "reg.exe import \"" + path + "\"";
+    STARTUPINFOA start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process;
+    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                               nullptr, nullptr, &start, &process));
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(BarContents(), before);
+}
+
+TEST_F(BarFile, EachBadFileIsRefusedWithTheBarUnchanged)
+{
+    FillBar();
+    ASSERT_EQ(ExportBar(widePath.c_str()), kBarFileDone);
+    const std::vector<char> good = Saved();
+    const ptrdiff_t lastKey = Find(good, L"[HKEY_CURRENT_USER\\Software\\Quorvane\\korimbel\\OptionStr]");
+    ASSERT_GT(lastKey, 0);
+    std::wstring thousands;
+    for (int slot = 0; slot < 10000; ++slot)
+        thousands += L"\"" + std::to_wstring(slot) + L"\"=\"c:\\\\x.exe\"\r\n";
+    const Contents before = BarContents();
+    const struct {
+        std::vector<char> file;
+        BarFileResult result;
+    } cases[] = {
+        {{}, kBarFileNotRegFile},
+        {{'\xEF', '\xBB', '\xBF', 'W', 'i', 'n'}, kBarFileNotRegFile}, // UTF-8
+        {std::vector<char>(good.begin() + 2, good.end()), kBarFileNotRegFile}, // no mark
+        {std::vector<char>(good.begin(), good.begin() + good.size() / 2), kBarFileCutShort},
+        {std::vector<char>(good.begin(), good.end() - 1), kBarFileCutShort},
+        {std::vector<char>(good.begin(), good.end() - 4), kBarFileCutShort},
+        {std::vector<char>(good.begin(), good.begin() + lastKey), kBarFileCutShort},
+        {std::vector<char>(kBarFileBytes + 2, ' '), kBarFileTooBig},
+        {Records(L"[HKEY_CURRENT_USER\\Software\\Quorvane\\korimbel2]\r\n"), kBarFileOtherKey},
+        {Records(L"[HKEY_LOCAL_MACHINE\\Software\\Quorvane\\korimbel]\r\n"), kBarFileOtherKey},
+        {Records(L"\"0\"=dword:00000001\r\n"), kBarFileBadValue},
+        {Records(L"", L"\"hidetime\"=\"200\"\r\n"), kBarFileBadValue},
+        {Records(L"", L"\"curpath\"=hex(1):41,00\r\n"), kBarFileBadValue}, // unterminated
+        {Records(L"\"0\"=hex(2):41,00,00,00\r\n"), kBarFileBadValue},
+        {Records(L"\"0\"=\"" + std::wstring(255, L'f') + L"\"\r\n"), kBarFileBadValue},
+        {Records(L"\"0\"=\"R\xE9sum\xE9\"\r\n"), kBarFileBadValue}, // no such text in the code page
+        {Records(L"\"" + std::wstring(256, L'n') + L"\"=\"x\"\r\n"), kBarFileTooBig},
+        {Records(L"\"0\"=\"" + std::wstring(5000, L'f') + L"\"\r\n"), kBarFileTooBig},
+        {Records(thousands), kBarFileTooBig},
+        {Records(L"\"0\"=-\r\n"), kBarFileNotRegFile},
+    };
+    for (const auto &c : cases) {
+        Save(c.file);
+        EXPECT_EQ(ImportBar(widePath.c_str()), c.result) << &c - cases;
+        EXPECT_EQ(BarContents(), before) << &c - cases;
+    }
+    EXPECT_EQ(ImportBar(L"c:\\no such folder\\bar.reg"), kBarFileUnusable);
+    EXPECT_TRUE(NothingLeftAside());
+}
+
+// The Title key refuses writes: the settings and the File records, already replaced by then,
+// are put back as they were.
+TEST_F(BarFile, AWriteRefusedPartWayLeavesTheBarAsItWas)
+{
+    FillBar();
+    ASSERT_EQ(ExportBar(widePath.c_str()), kBarFileDone);
+    StoreDword("HideTime", 900);
+    StoreRecord(kFileKey, 3, "c:\\other.exe");
+    StoreRecord(kTitleKey, 3, "other");
+    const Contents before = BarContents();
+    SECURITY_DESCRIPTOR readOnly;
+    InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
+    BYTE aclBytes[128], sidBytes[SECURITY_MAX_SID_SIZE];
+    PACL acl = reinterpret_cast<PACL>(aclBytes);
+    DWORD sidSize = sizeof sidBytes;
+    CreateWellKnownSid(WinWorldSid, nullptr, sidBytes, &sidSize);
+    InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, sidBytes);
+    HKEY title;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTitleKey, 0, WRITE_DAC, &title), ERROR_SUCCESS);
+    for (PACL dacl : {acl, PACL(nullptr)}) {
+        SetSecurityDescriptorDacl(&readOnly, TRUE, dacl, FALSE);
+        RegSetKeySecurity(title, DACL_SECURITY_INFORMATION, &readOnly);
+        if (dacl) {
+            EXPECT_EQ(ImportBar(widePath.c_str()), kBarFileRefused);
+        }
+    }
+    RegCloseKey(title);
+    EXPECT_EQ(BarContents(), before);
+    EXPECT_TRUE(NothingLeftAside());
 }
 
 } // namespace
