@@ -14,6 +14,8 @@
 #include "store/settings.h"
 #include "store/slots.h"
 
+#include <fstream>
+
 namespace
 {
 
@@ -378,6 +380,53 @@ TEST_F(Settings, TheAboutBoxClosesOnOkEnterEscAndItsCloseBox)
         EXPECT_EQ(aboutCaption, kAboutCaption);
         EXPECT_TRUE(backInSettings);
     }
+}
+
+// The whole bar through the settings dialog: a file named in the save dialog, then in the open
+// dialog a file that is none, which leaves the dialog open with its line, then that file, which
+// closes the dialog and gives the running bar what the file holds.
+TEST_F(Settings, TheBarGoesToAFileAndComesBackLiveThroughTheDialog)
+{
+    StartBar();
+    const HWND panel = ButtonPanel;
+    StoreDword("TopMode", 0);
+    StoreRecord(kTitleKey, 0, "Imported");
+    const std::wstring file = Widened(TestFolder() + "\\dialog.reg");
+    const std::wstring empty = Widened(TestFolder() + "\\empty.reg");
+    DeleteFileW(file.c_str());
+    std::ofstream(TestFolder() + "\\empty.reg");
+    std::wstring exported, refused;
+    const auto settings = [] { return FindDialog(BarWindow); };
+    const auto status = [&] { return WindowTextW(GetDlgItem(settings(), IDC_BARFILE_STATUS)); };
+    const auto press = [&](int button) {
+        return [=] { return settings() && PostMessageA(settings(), WM_COMMAND, button, 0); };
+    };
+    const auto choose = [&](const std::wstring &name) {
+        return [=] {
+            const HWND chooser = settings() ? FindDialog(settings()) : nullptr;
+            return chooser && SetDlgItemTextW(chooser, 0x47c, name.c_str()) &&
+                   PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+        };
+    };
+    DriveModal({press(IDC_EXPORT_BAR), choose(file),
+                [&] {
+                    if ((exported = status()).empty())
+                        return false;
+                    DeleteKeyTree(kRootKey);
+                    return press(IDC_IMPORT_BAR)();
+                },
+                choose(empty),
+                [&] { return (refused = status()) != exported && press(IDC_IMPORT_BAR)(); },
+                choose(file)});
+    SendMessageA(BarWindow, WM_COMMAND, IDM_SETTINGS, 0);
+    EXPECT_TRUE(ModalStepsDone());
+    EXPECT_EQ(exported, L"\x66F8\x304D\x51FA\x3057\x307E\x3057\x305F"); // 書き出しました
+    EXPECT_EQ(refused.substr(refused.size() - 9), L"\x4F55\x3082\x5909\x3048\x3066\x3044\x307E\x305B\x3093");
+    Pump(100);
+    EXPECT_EQ(StoredRecord(kTitleKey, 0), std::string("Imported") + '\0');
+    EXPECT_EQ(TopMode, 0);
+    EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(ButtonPanel, panel);
 }
 
 } // namespace
