@@ -55,8 +55,8 @@ static int KeyNamed(const wchar_t *name)
 }
 
 // Text the bar reads into its 255-byte buffers: a clean string that converts to the ANSI code
-// page and back unchanged, in at most kRecordSize - 1 bytes. A best-fit conversion would give
-// the bar another path than the file names.
+// page and back unchanged, in at most kRecordSize - 1 bytes. A best-fit or default character
+// would give the bar another path than the file names; converting back shows either.
 static bool IsBarText(const RegEntry &e)
 {
     wchar_t text[kRecordSize + 1];
@@ -64,16 +64,15 @@ static bool IsBarText(const RegEntry &e)
     if (e.type != REG_SZ || e.size % 2 != 0 || length < 0 || length > kRecordSize)
         return false;
     CopyMemory(text, e.data, e.size);
-    if (lstrlenW(text) != length)
+    if (text[length] != 0 || lstrlenW(text) != length)
         return false;
     if (length == 0)
         return true;
     char ansi[kRecordSize];
     wchar_t back[kRecordSize];
-    BOOL defaulted = FALSE;
     const int bytes =
-        WideCharToMultiByte(CP_ACP, 0, text, length, ansi, kRecordSize - 1, nullptr, &defaulted);
-    if (bytes == 0 || defaulted ||
+        WideCharToMultiByte(CP_ACP, 0, text, length, ansi, kRecordSize - 1, nullptr, nullptr);
+    if (bytes == 0 ||
         MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi, bytes, back, kRecordSize) != length)
         return false;
     for (int i = 0; i < length; ++i) {

@@ -20,7 +20,10 @@ enum BarFileResult {
 // The bounds of an import. A record, and curpath, is text of the ANSI code page of at most 254
 // bytes, as the bar's 255-byte buffers hold it; a key holds at most kBarFileValues values
 // (ten pages of the longest bar have 700 slots); a file is at most kBarFileBytes bytes, room
-// for that many records of the longest text in every key. An export larger than that fails.
+// for that many records of the longest text in every key. Names and data have the limits of
+// text/regfile.h (255 units, 4096 bytes). An export larger than kBarFileBytes fails; one that
+// holds what an import refuses (a value written by another program) is written all the same,
+// for the system's registry editor.
 const int kBarFileValues = 1024;
 const DWORD kBarFileBytes = 4 << 20;
 
