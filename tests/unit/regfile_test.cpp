@@ -91,21 +91,6 @@ TEST(RegFile, LongHexWrapsBeforeEightyUnitsAndReadsBackWhole)
     EXPECT_EQ(Read(buffer)[1], expected);
 }
 
-TEST(RegFile, AWriterShortOfRoomCountsTheWholeSize)
-{
-    unsigned char small[10];
-    RegWriter w;
-    StartRegText(&w, small, sizeof small);
-    WriteRegKey(&w, L"K");
-    EXPECT_FALSE(EndRegText(&w));
-    EXPECT_EQ(w.size, File(u"Windows Registry Editor Version 5.00\r\n\r\n[K]\r\n\r\n").size());
-    RegWriter broken;
-    std::vector<unsigned char> buffer(200);
-    StartRegText(&broken, buffer.data(), buffer.size());
-    WriteRegValue(&broken, L"line\nbreak", kRegBinary, small, 0);
-    EXPECT_FALSE(EndRegText(&broken));
-}
-
 TEST(RegFile, EachKindOfBadFileStopsTheReaderWithItsReason)
 {
     const std::u16string head = kHead, end = u"\r\n\r\n";
