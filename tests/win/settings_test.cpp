@@ -424,7 +424,7 @@ TEST_F(Settings, TheBarGoesToAFileAndComesBackLiveThroughTheDialog)
     EXPECT_EQ(refused.substr(refused.size() - 9), L"\x4F55\x3082\x5909\x3048\x3066\x3044\x307E\x305B\x3093");
     Pump(100);
     EXPECT_EQ(StoredRecord(kTitleKey, 0), std::string("Imported") + '\0');
-    EXPECT_EQ(TopMode, 0);
+    EXPECT_EQ(::Settings.TopMode, 0);
     EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_NE(ButtonPanel, panel);
 }
