@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "panel/buttondrag.h"
 #include "panel/fileicon.h"
 #include "panel/launch.h"
 #include "panel/tips.h"
@@ -19,6 +20,8 @@ struct LaunchButton {
     int slot;
     WNDPROC kept;
     HICON icon;
+    bool pressed; // pressed by the left button, and not yet released or dragged
+    POINT press;  // where, in its client coordinates
 };
 
 void SetSlotPropertiesOpener(SlotPropertiesOpener open)
@@ -26,9 +29,12 @@ void SetSlotPropertiesOpener(SlotPropertiesOpener open)
     OpenProperties = open;
 }
 
+// A rebuild asked for and not yet made is not asked for again: one rebuild shows every change.
 void RequestPanelRebuild()
 {
-    PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
+    MSG pending;
+    if (!PeekMessageA(&pending, BarWindow, UM_REBUILD_PANEL, UM_REBUILD_PANEL, PM_NOREMOVE))
+        PostMessageA(BarWindow, UM_REBUILD_PANEL, 0, 0);
 }
 
 void ReleaseLaunchLock(HWND panel)
@@ -82,9 +88,49 @@ static void ClickButton(HWND button, int slot)
         OpenProperties(slot);
 }
 
+static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+
+static int SlotOfButton(HWND window)
+{
+    if (!window || GetWindowLongA(window, GWL_WNDPROC) != reinterpret_cast<LONG>(LaunchButtonProc))
+        return -1;
+    return StateOf(window)->slot;
+}
+
+static POINT PointOf(LPARAM lParam)
+{
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// A move with the button pressed on it, and the pointer past the drag distance, starts a drag;
+// no click follows, not even when a release comes after the drag was given up with Esc. The
+// button may be gone after it.
+static void FollowPressedPointer(HWND button, LaunchButton *state, WPARAM wParam, LPARAM lParam)
+{
+    if (!state->pressed || !(wParam & MK_LBUTTON) || GetCapture() != button ||
+        !LeftDragDistance(state->press, PointOf(lParam)))
+        return;
+    state->pressed = false;
+    if (DragSlot(state->slot, SlotOfButton))
+        RequestPanelRebuild();
+}
+
+static void PressButton(LaunchButton *state, LPARAM lParam)
+{
+    state->pressed = true;
+    state->press = PointOf(lParam);
+}
+
+static void ReleaseButton(HWND button, LaunchButton *state, int slot)
+{
+    if (state->pressed)
+        ClickButton(button, slot);
+    state->pressed = false;
+}
+
 static void ShowButtonMenu(HWND button, LPARAM lParam)
 {
-    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    POINT point = PointOf(lParam);
     RECT client;
     GetClientRect(button, &client);
     if (!PtInRect(&client, point))
@@ -161,8 +207,15 @@ static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wPara
         break;
     case WM_NCDESTROY:
         return OnNcDestroy(button, state, wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        PressButton(state, lParam);
+        break;
+    case WM_MOUSEMOVE:
+        FollowPressedPointer(button, state, wParam, lParam);
+        break;
     case WM_LBUTTONUP:
-        ClickButton(button, slot);
+        ReleaseButton(button, state, slot);
         break;
     case WM_RBUTTONDOWN:
         ShowButtonMenu(button, lParam);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "store/moverule.h"
 #include "store/registry.h"
 #include "store/settings.h"
 #include "text/codepage.h"
@@ -114,6 +115,53 @@ bool PasteSlot(int slot)
     const bool title = WriteSlotRecord(kTitleField, slot, ClipboardTitle);
     WriteSlotRecord(kOptionField, slot, ClipboardOptions);
     return file || title;
+}
+
+// A slot's three records, by field, in the buffers the panel reads them into; a missing record
+// reads as empty.
+struct SlotRecords {
+    char text[kOptionField + 1][kPathBufferSize];
+};
+
+static void ReadRecords(int slot, SlotRecords *records)
+{
+    for (int field = kFileField; field <= kOptionField; ++field)
+        ReadSlotRecord(static_cast<SlotField>(field), slot, records->text[field], kPathBufferSize);
+}
+
+// What the panel shows as a button: a file or a title.
+static bool Filled(const SlotRecords &records)
+{
+    return records.text[kFileField][0] != '\0' || records.text[kTitleField][0] != '\0';
+}
+
+// An empty record is removed, so that a slot moved away leaves nothing behind.
+static bool PutRecords(int slot, const SlotRecords &records)
+{
+    bool put = true;
+    for (int field = kFileField; field <= kOptionField; ++field) {
+        const SlotField f = static_cast<SlotField>(field);
+        const char *text = records.text[field];
+        put = (text[0] != '\0' ? WriteSlotRecord(f, slot, text) : DeleteSlotRecord(f, slot)) && put;
+    }
+    return put;
+}
+
+bool MoveSlot(int from, int to, bool copy)
+{
+    SlotRecords source, target;
+    KeepSlotKeysOpen();
+    ReadRecords(from, &source);
+    ReadRecords(to, &target);
+    CloseSlotKeys();
+    const SlotMove move = RuleOfSlotMove(from == to, Filled(source), Filled(target), copy);
+    if (move == kLeaveSlots)
+        return false;
+    if (!PutRecords(to, source) || (move == kTradeSlots && !PutRecords(from, target))) {
+        PutRecords(to, target);
+        PutRecords(from, source);
+    }
+    return true;
 }
 
 bool IsExecutableSlot(int slot)

@@ -31,7 +31,7 @@ void ReadSlotRecord(SlotField field, int slot, char *buffer, int size);
 bool WriteSlotRecord(SlotField field, int slot, const char *text);
 
 // Between these calls the File and Title keys stay open: building a panel reads both records of
-// every slot. Nothing may make or delete the keys in between.
+// every slot, a move those of two. Nothing may make or delete the keys in between.
 void KeepSlotKeysOpen();
 void CloseSlotKeys();
 
@@ -47,6 +47,11 @@ bool DeleteSlot(int slot);
 void CopySlot(int slot);
 bool CutSlot(int slot);
 bool PasteSlot(int slot);
+
+// A launch button dragged onto another (store/moverule.h): true when the records were to change,
+// and the panel needs building anew. Should a write be refused, both slots are put back as they
+// were read: a refused move leaves every button where it was.
+bool MoveSlot(int from, int to, bool copy);
 
 // Whether the slot's file is a program (its name holds ".exe"), which takes dropped files as
 // arguments.

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "store/moverule.h"
 #include "store/options.h"
 
 namespace
@@ -200,3 +201,14 @@ TEST(Options, FormatPutsTheDigitsIntoTheTemplate)
 }
 
 } // namespace
+
+// A drag changes slots only from a filled button onto another one; a copy needs an empty target.
+TEST(SlotMoveRule, NoDragDeletesAButton)
+{
+    EXPECT_EQ(RuleOfSlotMove(false, true, false, false), kTradeSlots);
+    EXPECT_EQ(RuleOfSlotMove(false, true, true, false), kTradeSlots);
+    EXPECT_EQ(RuleOfSlotMove(false, true, false, true), kCopySlot);
+    EXPECT_EQ(RuleOfSlotMove(false, true, true, true), kLeaveSlots);
+    EXPECT_EQ(RuleOfSlotMove(true, true, false, false), kLeaveSlots);
+    EXPECT_EQ(RuleOfSlotMove(false, false, true, false), kLeaveSlots);
+}

@@ -242,6 +242,88 @@ TEST_F(EndToEnd, PastingBeforeAnyCopyWritesThreeEmptyStrings)
     QuitBar(window);
 }
 
+// A slot's File, Title and OptionStr as "file,title,options", "-" for one that is absent.
+std::string SlotRecords(int slot)
+{
+    std::string all;
+    for (const char *key : {kFileKey, kTitleKey, kOptionKey}) {
+        const std::string r = StoredRecord(key, slot);
+        all += (all.empty() ? "" : ",") + (r == "<absent>" ? "-" : r.substr(0, r.size() - 1));
+    }
+    return all;
+}
+
+std::string CenterOf(HWND window)
+{
+    const RECT r = WindowRect(window);
+    return std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2);
+}
+
+// Slot 0 dragged with the real pointer onto slot `to` (-1: the desktop beside the bar), with
+// slot 0 holding a, A, O and slot 1 b, B before each drag. The next-page button held half a
+// second turns the page under the drag.
+TEST_F(EndToEnd, ADraggedLaunchButtonMovesTradesOrCopiesItsSlotAndNeverLosesOne)
+{
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const auto StoreSlots = [] {
+        for (const char *key : {kFileKey, kTitleKey, kOptionKey})
+            DeleteKeyTree(key);
+        StoreRecord(kFileKey, 0, "a"), StoreRecord(kTitleKey, 0, "A"),
+            StoreRecord(kOptionKey, 0, "O");
+        StoreRecord(kFileKey, 1, "b"), StoreRecord(kTitleKey, 1, "B");
+    };
+    const std::vector<std::string> before = {"a,A,O", "b,B,-", "-,-,-"};
+    const std::string from0 = CenterOf(LaunchButton(window, 0));
+    struct Row {
+        const char *what;
+        int to;
+        const char *atRelease; // xdotool's words before the release
+        bool sourceDeleted;    // the source's records deleted during the drag
+        std::vector<std::string> slots013;
+    } rows[] = {
+        {"onto an empty button", 3, "", false, {"-,-,-", "b,B,-", "a,A,O"}},
+        {"onto a filled button", 1, "", false, {"b,B,-", "a,A,O", "-,-,-"}},
+        {"with Ctrl", 3, "keydown ctrl", false, {"a,A,O", "b,B,-", "a,A,O"}},
+        {"with Ctrl onto a filled button", 1, "keydown ctrl", false, before},
+        {"back onto itself", 0, "", false, before},
+        {"outside the panel", -1, "", false, before},
+        {"given up with Esc", 3, "key Escape", false, before},
+        {"from a slot deleted meanwhile", 1, "", true, {"-,-,-", "b,B,-", "-,-,-"}},
+    };
+    for (const Row &row : rows) {
+        StoreSlots();
+        Xdotool("mousemove " + from0 + " mousedown 1 mousemove_relative 0 8");
+        for (const char *key : {kFileKey, kTitleKey, kOptionKey})
+            if (row.sourceDeleted)
+                RegDeleteKeyValueA(HKEY_CURRENT_USER, key, "0");
+        Xdotool("mousemove " + (row.to < 0 ? "500 400" : CenterOf(LaunchButton(window, row.to))));
+        const auto pushed = [&] {
+            return (SendMessageA(LaunchButton(window, row.to), BM_GETSTATE, 0, 0) & BST_PUSHED) !=
+                   0;
+        };
+        EXPECT_TRUE(row.to <= 0 || PumpUntil(pushed, 2000)) << row.what << ": target not shown";
+        Xdotool(std::string(row.atRelease) + " mouseup 1 keyup ctrl");
+        Pump(400);
+        EXPECT_EQ((std::vector<std::string>{SlotRecords(0), SlotRecords(1), SlotRecords(3)}),
+                  row.slots013)
+            << row.what;
+    }
+    StoreSlots();
+    Xdotool("mousemove " + from0 +
+            " mousedown 1 mousemove_relative 0 8 mousemove 1010 79 sleep 0.6");
+    std::vector<int> shown;
+    for (HWND button : LaunchButtons(window))
+        shown.push_back(GetDlgCtrlID(button));
+    const int target = *std::min_element(shown.begin(), shown.end()) + 2;
+    EXPECT_GT(target, 2) << "the page did not turn";
+    Xdotool("mousemove " + CenterOf(LaunchButton(window, target)) + " mouseup 1");
+    Pump(400);
+    EXPECT_EQ(SlotRecords(0), "-,-,-");
+    EXPECT_EQ(SlotRecords(target), "a,A,O");
+    QuitBar(window);
+}
+
 TEST_F(EndToEnd, DraggingAFloatingBarByItsCaptionToTheTopDocksItThere)
 {
     StoreDword("FloatMode", 1);
