@@ -15,6 +15,7 @@ struct Drag {
     HWND shown;          // the target shown pushed, or null
     int pageCommand;     // the page command under the pointer, or 0
     UINT_PTR hoverTimer; // the thread timer that turns the page, or 0
+    bool givenUp;        // Esc was pressed: the drag waits for the release and changes nothing
 };
 
 bool LeftDragDistance(POINT press, POINT now)
@@ -78,6 +79,17 @@ static void TurnPage(Drag *drag)
     SendMessageA(BarWindow, WM_COMMAND, drag->pageCommand, 0);
 }
 
+// The release that follows is taken all the same: it would otherwise click the button under
+// the pointer.
+static void GiveUp(Drag *drag)
+{
+    drag->givenUp = true;
+    ShowTarget(drag, nullptr);
+    if (drag->hoverTimer)
+        KillTimer(nullptr, drag->hoverTimer);
+    drag->hoverTimer = 0;
+}
+
 static bool Drop(const Drag &drag, POINT point, bool copy)
 {
     const HWND target = TargetAt(drag, point);
@@ -90,13 +102,16 @@ static bool HandleDragMessage(Drag *drag, MSG *message, bool *moved)
 {
     switch (message->message) {
     case WM_MOUSEMOVE:
-        FollowPointer(drag, message->pt);
+        if (!drag->givenUp)
+            FollowPointer(drag, message->pt);
         return true;
     case WM_LBUTTONUP:
-        *moved = Drop(*drag, message->pt, (message->wParam & MK_CONTROL) != 0);
+        *moved = !drag->givenUp && Drop(*drag, message->pt, (message->wParam & MK_CONTROL) != 0);
         return false;
     case WM_KEYDOWN:
-        return message->wParam != VK_ESCAPE;
+        if (message->wParam == VK_ESCAPE)
+            GiveUp(drag);
+        return true;
     case WM_TIMER:
         if (!message->hwnd && message->wParam == drag->hoverTimer) {
             TurnPage(drag);
@@ -114,7 +129,7 @@ static bool HandleDragMessage(Drag *drag, MSG *message, bool *moved)
 
 bool DragSlot(int slot, SlotOfWindow slotOf)
 {
-    Drag drag = {slot, slotOf, nullptr, 0, 0};
+    Drag drag = {slot, slotOf, nullptr, 0, 0, false};
     bool moved = false;
     SetCapture(BarWindow);
     // The move that started the drag may already be over a target or a page button.
@@ -130,9 +145,7 @@ bool DragSlot(int slot, SlotOfWindow slotOf)
             break;
         going = HandleDragMessage(&drag, &message, &moved);
     }
-    ShowTarget(&drag, nullptr);
-    if (drag.hoverTimer)
-        KillTimer(nullptr, drag.hoverTimer);
+    GiveUp(&drag);
     if (GetCapture() == BarWindow)
         ReleaseCapture();
     return moved;

@@ -14,7 +14,8 @@ bool LeftDragDistance(POINT press, POINT now);
 // Follows the drag of the slot's button with the mouse captured by the bar, which outlives the
 // buttons: the launch button under the pointer shows itself pushed; the pointer held on the
 // command strip's previous- or next-page button turns the page every half second; a release
-// over another launch button moves the slot there (MoveSlot), copying while Ctrl is held. Esc,
-// a release anywhere else, or the capture taken away ends it with nothing changed. True when
+// over another launch button moves the slot there (MoveSlot), copying while Ctrl is held. Esc
+// (the drag then waits for the release), a release anywhere else, or the capture taken away
+// ends it with nothing changed. True when
 // the slots changed. The buttons, the source's too, may have been destroyed when it returns.
 bool DragSlot(int slot, SlotOfWindow slotOf);

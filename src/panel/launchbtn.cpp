@@ -20,8 +20,7 @@ struct LaunchButton {
     int slot;
     WNDPROC kept;
     HICON icon;
-    bool pressed; // pressed by the left button, and not yet released or dragged
-    POINT press;  // where, in its client coordinates
+    POINT press; // where the left button was last pressed on it, in its client coordinates
 };
 
 void SetSlotPropertiesOpener(SlotPropertiesOpener open)
@@ -102,30 +101,16 @@ static POINT PointOf(LPARAM lParam)
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
-// A move with the button pressed on it, and the pointer past the drag distance, starts a drag;
-// no click follows, not even when a release comes after the drag was given up with Esc. The
-// button may be gone after it.
+// A move with the button pressed on it (the button has the capture then), and the pointer past
+// the drag distance, starts a drag; the drag takes the release, so no click follows. The button
+// may be gone after it.
 static void FollowPressedPointer(HWND button, LaunchButton *state, WPARAM wParam, LPARAM lParam)
 {
-    if (!state->pressed || !(wParam & MK_LBUTTON) || GetCapture() != button ||
+    if (!(wParam & MK_LBUTTON) || GetCapture() != button ||
         !LeftDragDistance(state->press, PointOf(lParam)))
         return;
-    state->pressed = false;
     if (DragSlot(state->slot, SlotOfButton))
         RequestPanelRebuild();
-}
-
-static void PressButton(LaunchButton *state, LPARAM lParam)
-{
-    state->pressed = true;
-    state->press = PointOf(lParam);
-}
-
-static void ReleaseButton(HWND button, LaunchButton *state, int slot)
-{
-    if (state->pressed)
-        ClickButton(button, slot);
-    state->pressed = false;
 }
 
 static void ShowButtonMenu(HWND button, LPARAM lParam)
@@ -209,13 +194,13 @@ static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wPara
         return OnNcDestroy(button, state, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        PressButton(state, lParam);
+        state->press = PointOf(lParam);
         break;
     case WM_MOUSEMOVE:
         FollowPressedPointer(button, state, wParam, lParam);
         break;
     case WM_LBUTTONUP:
-        ReleaseButton(button, state, slot);
+        ClickButton(button, slot);
         break;
     case WM_RBUTTONDOWN:
         ShowButtonMenu(button, lParam);
