@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the command strip's toolbar bitmap: 208 x 17 pixels, 16 colours, a row of 16 x 16
-cells: a computer with keyboard (exit), a wrench (settings), a left arrow and a right arrow;
-the other cells are blank and the bottom row is not used.
+"""Draws the command strip's toolbar bitmap: 16 colours, a row of 13 cells of SIZE x SIZE
+pixels (16 when not given) and one unused row below: a computer with keyboard (exit), a wrench
+(settings), a left arrow and a right arrow; the other cells are blank. The pictures are drawn on
+a 16 x 16 grid; at a larger size each grid square covers the pixels whose centres fall in it, so
+every edge stays sharp.
 
-Usage: make_toolbar.py OUTPUT.bmp
+Usage: make_toolbar.py OUTPUT.bmp [SIZE]
 """
 import struct
 import sys
@@ -82,13 +84,14 @@ def cells():
 
 
 def main():
-    width, height = 208, 17
+    size = int(sys.argv[2]) if len(sys.argv) > 2 else 16
+    width, height = 13 * size, size + 1
     pixels = [[INK['.']] * width for _ in range(height)]
     for n, cell in enumerate(cells()):
         assert len(cell) == 16 and all(len(row) == 16 for row in cell)
-        for y, row in enumerate(cell):
-            for x, ink in enumerate(row):
-                pixels[y][16 * n + x] = INK[ink]
+        for y in range(size):
+            for x in range(size):
+                pixels[y][size * n + x] = INK[cell[(2 * y + 1) * 8 // size][(2 * x + 1) * 8 // size]]
     row_bytes = (width * 4 + 31) // 32 * 4
     data = b''
     for row in reversed(pixels):

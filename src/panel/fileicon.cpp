@@ -14,7 +14,8 @@
 // into a folder or back, or whose size or last write changed (a program updated in place may
 // bring another icon) is asked about anew; a file never seen goes to the shell first, so a
 // missing one on an unreachable drive is waited for once. One page can show at most kMaxButtons
-// files; beyond that the oldest picture makes room.
+// files; beyond that the oldest picture makes room. A picture is kept for the size it was made
+// at: the same file at another DPI is another picture.
 struct FileStamp {
     bool folder;
     DWORD sizeHigh, sizeLow;
@@ -23,6 +24,7 @@ struct FileStamp {
 
 struct KnownIcon {
     char file[kPathBufferSize];
+    int size;
     FileStamp stamp;
     ICONINFO picture;
 };
@@ -32,10 +34,10 @@ static KnownIcon Known[kKnownIcons];
 static int KnownCount;
 static int OldestKnown;
 
-static KnownIcon *FindKnown(const char *file)
+static KnownIcon *FindKnown(const char *file, int size)
 {
     for (int i = 0; i < KnownCount; ++i)
-        if (std::strcmp(Known[i].file, file) == 0)
+        if (Known[i].size == size && std::strcmp(Known[i].file, file) == 0)
             return &Known[i];
     return nullptr;
 }
@@ -104,7 +106,8 @@ static HBITMAP IndependentCopy(HBITMAP bitmap)
 
 // Only what the file system can check again is remembered: not the shell's own places. The
 // stamp is the file's as it was before the shell was asked, so that a change meanwhile is seen.
-static void Remember(KnownIcon *known, const char *file, const FileStamp &stamp, HICON icon)
+static void Remember(KnownIcon *known, const char *file, int size, const FileStamp &stamp,
+                     HICON icon)
 {
     ICONINFO picture;
     if (!GetIconInfo(icon, &picture))
@@ -120,29 +123,51 @@ static void Remember(KnownIcon *known, const char *file, const FileStamp &stamp,
     }
     KnownIcon &entry = EntryFor(known);
     lstrcpynA(entry.file, file, kPathBufferSize);
+    entry.size = size;
     entry.stamp = stamp;
     entry.picture = picture;
 }
 
-// The return value, not the record's icon field, tells whether the shell found the file.
-static HICON AskShell(const char *file)
+static HIMAGELIST SystemIconList(const char *file, UINT which, int *index, int *listSize)
 {
     SHFILEINFOA info = {};
     const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    return list ? GetImageListIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
+        SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | which));
+    int width = 0, height = 0;
+    if (list)
+        GetImageListIconSize(list, &width, &height);
+    *index = info.iIcon;
+    *listSize = width;
+    return list;
 }
 
-HICON CreateFileIcon(const char *file)
+// The return value, not the record's icon field, tells whether the shell found the file. The
+// small list serves where its pictures are as large as asked (they follow the system's DPI);
+// else the large one, its pictures made smaller: never a smaller picture stretched.
+static HICON AskShell(const char *file, int size)
 {
-    KnownIcon *known = FindKnown(file);
+    int index, listSize;
+    HIMAGELIST list = SystemIconList(file, SHGFI_SMALLICON, &index, &listSize);
+    if (list && listSize < size)
+        list = SystemIconList(file, SHGFI_LARGEICON, &index, &listSize);
+    if (!list)
+        return nullptr;
+    const HICON icon = GetImageListIcon(list, index, ILD_NORMAL);
+    if (!icon || listSize == size)
+        return icon;
+    return static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYDELETEORG));
+}
+
+HICON CreateFileIcon(const char *file, int size)
+{
+    KnownIcon *known = FindKnown(file, size);
     FileStamp stamp;
     const bool there = ReadStamp(file, &stamp);
     if (known && there && SameStamp(known->stamp, stamp))
         return CreateIconIndirect(&known->picture);
-    const HICON icon = AskShell(file);
+    const HICON icon = AskShell(file, size);
     if (icon && there)
-        Remember(known, file, stamp, icon);
+        Remember(known, file, size, stamp, icon);
     return icon;
 }
 

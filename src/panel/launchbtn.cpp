@@ -5,6 +5,7 @@
 #include "panel/buttondrag.h"
 #include "panel/fileicon.h"
 #include "panel/launch.h"
+#include "panel/layout.h"
 #include "panel/tips.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
@@ -53,7 +54,7 @@ static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
     char text[kPathBufferSize];
     ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
     if (text[0] != '\0') {
-        state->icon = CreateFileIcon(text);
+        state->icon = CreateFileIcon(text, BarScaled(kSmallIconSize));
         SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state->icon));
     }
     ReadSlotRecord(kTitleField, state->slot, text, kPathBufferSize);

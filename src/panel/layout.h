@@ -11,13 +11,15 @@ const int kButtonInset = 4;
 const int kCommandStripSize = 104;
 const int kGripSize = 10;
 const int kHorizontalEndMargin = 4;
+const int kSmallIconSize = 16; // the icons and the toolbar's pictures
 
 // Buttons per page for the space counted along the bar; previous where the rule keeps it.
-int VerticalButtonCount(int space, int previous);
-int HorizontalButtonCount(int space, int previous);
+int VerticalButtonCount(int space, int previous, int dpi = kBaseDpi);
+int HorizontalButtonCount(int space, int previous, int dpi = kBaseDpi);
 
 // Buttons per page for a client area W x H with command strip size S and taskbar margin m.
-int ButtonCount(int edge, int width, int height, int stripSize, int margin, int previous);
+int ButtonCount(int edge, int width, int height, int stripSize, int margin, int previous,
+                int dpi = kBaseDpi);
 
 // A child's place in the bar's client area.
 struct Box {
@@ -31,14 +33,17 @@ struct PanelLayout {
 };
 
 // The places of the children for a dock edge; false for an edge that is no dock edge.
-bool LayOutPanel(int edge, int width, int height, int stripSize, PanelLayout *layout);
+bool LayOutPanel(int edge, int width, int height, int stripSize, PanelLayout *layout,
+                 int dpi = kBaseDpi);
 
 // Top-left corner of launch button i inside the panel.
-void ButtonOrigin(int edge, int index, int *x, int *y);
+void ButtonOrigin(int edge, int index, int *x, int *y, int dpi = kBaseDpi);
 
-// What a panel's buttons are made for: a page of perPage buttons laid out along a dock edge.
+// What a panel's buttons are made for: a page of perPage buttons laid out along a dock edge at
+// a DPI.
 struct ButtonPage {
     int edge, perPage, page;
+    int dpi = kBaseDpi;
 };
 
 // Whether the buttons made for one page stand for the other unchanged: as many buttons, the same

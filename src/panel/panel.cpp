@@ -52,13 +52,14 @@ static void PlacePanel()
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
-    if (LayOutPanel(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, &layout))
+    if (LayOutPanel(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, &layout,
+                    BarDpi()))
         Place(ButtonPanel, layout.panel, &PanelPlace);
 }
 
 static void CreatePanel()
 {
-    Built = ButtonPage{Settings.AppBarMode, ButtonsPerPage, Settings.DispPage};
+    Built = ButtonPage{Settings.AppBarMode, ButtonsPerPage, Settings.DispPage, BarDpi()};
     ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
     PlacePanel();
 }
@@ -74,12 +75,13 @@ static int LayOutStrips(int margin)
     RECT client;
     GetClientRect(BarWindow, &client);
     PanelLayout layout;
-    if (LayOutPanel(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, &layout)) {
+    if (LayOutPanel(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, &layout,
+                    BarDpi())) {
         Place(CommandStrip, layout.commandStrip, &CommandStripPlace);
         Place(GripStrip, layout.gripStrip, &GripStripPlace);
     }
     return ButtonCount(Settings.AppBarMode, client.right, client.bottom, CommandStripSize, margin,
-                       ButtonsPerPage);
+                       ButtonsPerPage, BarDpi());
 }
 
 // The layouts made while the bar is being created come before its strips and only count: the
@@ -103,7 +105,7 @@ void FollowBarSize()
     if (ButtonPanel && (client.right <= 0 || client.bottom <= 0))
         return;
     if (ButtonPanel && SameButtons(Built, ButtonPage{Settings.AppBarMode, LayOutStrips(Margin),
-                                                     Settings.DispPage})) {
+                                                     Settings.DispPage, BarDpi()})) {
         PlacePanel();
         PostMessageA(BarWindow, UM_CHECK_TASKBAR, 0, 0);
         return;
@@ -137,9 +139,9 @@ void ShowNextPage()
 static void CreateButton(HWND panel, int index)
 {
     int x, y;
-    ButtonOrigin(Settings.AppBarMode, index, &x, &y);
+    ButtonOrigin(Settings.AppBarMode, index, &x, &y, BarDpi());
     CreateLaunchButton(panel, SlotNumber(Settings.DispPage, ButtonsPerPage, index), x, y,
-                       kButtonWidth, kButtonHeight);
+                       BarScaled(kButtonWidth), BarScaled(kButtonHeight));
 }
 
 static void OnPanelInit(HWND panel)

@@ -25,6 +25,24 @@ static Tip Tips[kToolbarButtons] = {{IDM_EXIT, IDS_TIP_EXIT, ""},
                                     {IDM_PREVIOUS_PAGE, IDS_TIP_PREVIOUS_PAGE, ""},
                                     {IDM_NEXT_PAGE, IDS_TIP_NEXT_PAGE, ""}};
 
+// The toolbar's pictures are drawn for the small-icon sizes of 96, 120, 144 and 192 DPI; between
+// those the largest that fits is shown, never one stretched.
+struct Pictures {
+    int size;
+    UINT bitmap;
+};
+const Pictures kPictures[] = {
+    {16, IDB_TOOLBAR}, {20, IDB_TOOLBAR_20}, {24, IDB_TOOLBAR_24}, {32, IDB_TOOLBAR_32}};
+
+static Pictures PicturesForBar()
+{
+    Pictures chosen = kPictures[0];
+    for (const Pictures &p : kPictures)
+        if (p.size <= BarScaled(kSmallIconSize))
+            chosen = p;
+    return chosen;
+}
+
 static void StartBarMove()
 {
     SendMessageA(BarWindow, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
@@ -98,9 +116,13 @@ static void ShowTipsAlways(HWND tooltip)
     SetWindowLongA(tooltip, GWL_HWNDPARENT, 0);
 }
 
+// Made anew when the bar's DPI changes.
 void CreateCommandToolbar()
 {
-    CommandStripSize = kCommandStripSize;
+    if (Toolbar)
+        DestroyWindow(Toolbar);
+    CommandStripSize = BarScaled(kCommandStripSize);
+    const Pictures pictures = PicturesForBar();
     TBBUTTON buttons[kToolbarButtons] = {};
     for (int i = 0; i < kToolbarButtons; ++i) {
         buttons[i].iBitmap = i;
@@ -110,7 +132,8 @@ void CreateCommandToolbar()
         LoadStringA(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
     }
     Toolbar = CreateToolbarFromSystem(CommandStrip, kToolbarStyle, IDC_COMMAND_TOOLBAR,
-                                      kToolbarButtons, Instance, IDB_TOOLBAR, buttons,
-                                      kToolbarButtons, 0, 0, 16, 16, sizeof(TBBUTTON));
+                                      kToolbarButtons, Instance, pictures.bitmap, buttons,
+                                      kToolbarButtons, 0, 0, pictures.size, pictures.size,
+                                      sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
 }

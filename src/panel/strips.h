@@ -13,5 +13,6 @@ extern int CommandStripSize;
 void CreateCommandStrip(HWND bar);
 void CreateGripStrip(HWND bar);
 
-// Builds the four-button toolbar on the command strip and sets the command strip size.
+// Builds the four-button toolbar on the command strip with the pictures of the bar's DPI, and
+// sets the command strip size; called again, builds it anew.
 void CreateCommandToolbar();

@@ -90,14 +90,15 @@ void PositionAppBar(int edge)
     const Rect monitor = MonitorHolding(POINT{Settings.MonitorX, Settings.MonitorY});
     AppBar.rc = ToRECT(monitor);
     SendToShell(ABM_QUERYPOS, &AppBar);
-    AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, kDockedThickness));
+    AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, BarScaled(kDockedThickness)));
     SendToShell(ABM_SETPOS, &AppBar);
     if (Settings.HideMode == 0) {
         MoveBarTo(AppBar.rc);
         return;
     }
     RECT shown = AppBar.rc;
-    shown.bottom = shown.top + AutoHideHeight(ToRect(AppBar.rc), edge, Taskbar, monitor);
+    shown.bottom =
+        shown.top + AutoHideHeight(ToRect(AppBar.rc), edge, Taskbar, monitor, BarDpi());
     MoveBarTo(shown);
     RecordAutoHideRects(edge);
 }
@@ -130,12 +131,12 @@ void SwitchHideMode(int previousHideMode)
 int QueryTaskbarMargin()
 {
     if (Settings.FloatMode != 0)
-        return TaskbarMargin(true, false);
+        return TaskbarMargin(true, false, BarDpi());
     APPBARDATA taskbar = {};
     taskbar.cbSize = sizeof taskbar;
     taskbar.hWnd = TaskbarWindow();
     const UINT_PTR state = SendToShell(ABM_GETSTATE, &taskbar);
-    return TaskbarMargin(false, (state & ABS_AUTOHIDE) != 0);
+    return TaskbarMargin(false, (state & ABS_AUTOHIDE) != 0, BarDpi());
 }
 
 // Only a topmost bar stands over a full-screen program: it goes behind it, neither moving nor

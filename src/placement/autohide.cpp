@@ -29,7 +29,7 @@ void ResetAutoHide()
 void RecordAutoHideRects(int edge)
 {
     GetWindowRect(BarWindow, &ShownRect);
-    HiddenRect = ToRECT(EdgeStrip(ToRect(ShownRect), edge, kHiddenStripWidth));
+    HiddenRect = ToRECT(EdgeStrip(ToRect(ShownRect), edge, BarScaled(kHiddenStripWidth)));
 }
 
 void KeepHiddenBarHidden()

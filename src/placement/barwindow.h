@@ -11,6 +11,15 @@ extern HWND BarWindow;
 // children are built from.
 void AttachBarWindow(HWND window);
 
+// The DPI the bar's sizes are drawn at: that of its monitor, as last taken.
+int BarDpi();
+
+// Takes dpi as the bar's; true when that changes its sizes.
+bool TakeBarDpi(int dpi);
+
+// A figure given at 96 DPI, at the bar's DPI.
+int BarScaled(int value);
+
 // Moves and sizes the bar window to r, repainting it.
 void MoveBarTo(const RECT &r);
 

@@ -35,8 +35,10 @@ static RECT OnWorkArea(int left, int top, const Size &size)
 // Fitted in the shape the bar takes as it floats, which its first move gives it.
 void RestoreFloatGeometry()
 {
-    const Size stored = FloatingSize(Settings.Width, Settings.Height, Settings.AppBarMode);
-    const FloatingShape shape = NormalizeShape(stored.width, stored.height, Settings.AppBarMode);
+    const Size stored =
+        FloatingSize(Settings.Width, Settings.Height, Settings.AppBarMode, BarDpi());
+    const FloatingShape shape =
+        NormalizeShape(stored.width, stored.height, Settings.AppBarMode, BarDpi());
     MoveBarTo(OnWorkArea(Settings.X, Settings.Y, Size{shape.width, shape.height}));
 }
 
@@ -95,7 +97,8 @@ void BeginBarDrag()
         Drag = DragRecord{c.x - FloatRect.left, c.y - FloatRect.top,
                           FloatRect.right - FloatRect.left, FloatRect.bottom - FloatRect.top};
     } else {
-        Drag = DragRecord{kUndockOffsetX, kUndockOffsetY, Settings.Width, Settings.Height};
+        Drag = DragRecord{BarScaled(kUndockOffsetX), BarScaled(kUndockOffsetY), Settings.Width,
+                          Settings.Height};
     }
 }
 
@@ -103,7 +106,7 @@ void BeginBarDrag()
 void TrackBarDrag(RECT *proposed)
 {
     const POINT c = CursorPosition();
-    *proposed = ToRECT(SnapRect(c.x, c.y, WorkAreaOf(MonitorNear(c)), Drag));
+    *proposed = ToRECT(SnapRect(c.x, c.y, WorkAreaOf(MonitorNear(c)), Drag, BarDpi()));
 }
 
 static void DockAt(int edge, const Rect &monitor)
@@ -146,15 +149,16 @@ void NormalizeFloatingBar()
     RECT r;
     GetWindowRect(BarWindow, &r);
     const FloatingShape shape =
-        NormalizeShape(r.right - r.left, r.bottom - r.top, Settings.AppBarMode);
+        NormalizeShape(r.right - r.left, r.bottom - r.top, Settings.AppBarMode, BarDpi());
     Settings.AppBarMode = shape.edge;
     MoveWindow(BarWindow, r.left, r.top, shape.width, shape.height, TRUE);
 }
 
 void LimitFloatingTrackSize(MINMAXINFO *limits)
 {
-    if (limits->ptMinTrackSize.x > kFloatingWidth)
-        limits->ptMinTrackSize.x = kFloatingWidth;
-    if (limits->ptMinTrackSize.y > kFloatingWidth)
-        limits->ptMinTrackSize.y = kFloatingWidth;
+    const int thickness = BarScaled(kFloatingWidth);
+    if (limits->ptMinTrackSize.x > thickness)
+        limits->ptMinTrackSize.x = thickness;
+    if (limits->ptMinTrackSize.y > thickness)
+        limits->ptMinTrackSize.y = thickness;
 }

@@ -7,6 +7,13 @@ static int Clamp(long long value)
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
+int Scaled(int value, int dpi)
+{
+    const long long product = static_cast<long long>(value) * dpi;
+    const long long half = product < 0 ? -kBaseDpi / 2 : kBaseDpi / 2;
+    return Clamp((product + half) / kBaseDpi);
+}
+
 Rect RectAt(int left, int top, int width, int height)
 {
     return Rect{left, top, Clamp(static_cast<long long>(left) + width),
@@ -56,22 +63,23 @@ static bool HoldsMiddleOf(const Rect &monitor, const Rect &r)
     return monitor.left <= x && x < monitor.right && monitor.top <= y && y < monitor.bottom;
 }
 
-int AutoHideHeight(Rect granted, int edge, const Rect &taskbar, const Rect &monitor)
+int AutoHideHeight(Rect granted, int edge, const Rect &taskbar, const Rect &monitor, int dpi)
 {
     const int height = granted.bottom - granted.top;
     const int taskbarHeight = taskbar.bottom - taskbar.top;
     if (!IsVerticalEdge(edge) || taskbarHeight * 2 >= height || !HoldsMiddleOf(monitor, taskbar))
         return height;
-    return height - taskbarHeight + kAutoHideHeightAddend;
+    return height - taskbarHeight + Scaled(kAutoHideHeightAddend, dpi);
 }
 
-Size FloatingSize(int width, int height, int edge)
+Size FloatingSize(int width, int height, int edge, int dpi)
 {
     if (width != 0 && height != 0)
         return Size{width, height};
     const bool horizontal = edge == kEdgeTop || edge == kEdgeBottom;
-    return horizontal ? Size{kFloatingLength, kFloatingHeight}
-                      : Size{kFloatingWidth, kFloatingLength};
+    const int length = Scaled(kFloatingLength, dpi);
+    return horizontal ? Size{length, Scaled(kFloatingHeight, dpi)}
+                      : Size{Scaled(kFloatingWidth, dpi), length};
 }
 
 Rect SwapSides(Rect r)
@@ -79,7 +87,7 @@ Rect SwapSides(Rect r)
     return RectAt(r.left, r.top, Span(r.top, r.bottom), Span(r.left, r.right));
 }
 
-int TaskbarMargin(bool floating, bool taskbarAutoHides)
+int TaskbarMargin(bool floating, bool taskbarAutoHides, int dpi)
 {
-    return !floating && taskbarAutoHides ? kTaskbarMarginHidden : kTaskbarMarginShown;
+    return Scaled(!floating && taskbarAutoHides ? kTaskbarMarginHidden : kTaskbarMarginShown, dpi);
 }

@@ -14,6 +14,12 @@ inline bool operator==(const Rect &a, const Rect &b)
 // Dock edges carry the shell's codes; 0 and 2 also mean a vertical floating bar.
 enum DockEdge { kEdgeLeft = 0, kEdgeTop = 1, kEdgeRight = 2, kEdgeBottom = 3 };
 
+// Every pixel figure of the bar is given at 96 DPI and drawn at the DPI of the bar's monitor.
+const int kBaseDpi = 96;
+
+// value at dpi, rounded half away from zero as the system's MulDiv rounds.
+int Scaled(int value, int dpi);
+
 const int kDockedThickness = 29;
 const int kAutoHideHeightAddend = 2;
 const int kHiddenStripWidth = 2;
@@ -41,7 +47,8 @@ Rect EdgeStrip(Rect r, int edge, int thickness);
 // taskbar, unless that taskbar is at least half as tall as the bar's strip (it stands on a side
 // edge) or lies on another monitor, the one that holds its middle: then it takes nothing from the
 // bar's length.
-int AutoHideHeight(Rect granted, int edge, const Rect &taskbar, const Rect &monitor);
+int AutoHideHeight(Rect granted, int edge, const Rect &taskbar, const Rect &monitor,
+                   int dpi = kBaseDpi);
 
 struct Size {
     int width, height;
@@ -49,11 +56,11 @@ struct Size {
 
 // The floating bar's size from the stored one; a stored size with a 0 side gives way to the
 // default shape of the bar's orientation.
-Size FloatingSize(int width, int height, int edge);
+Size FloatingSize(int width, int height, int edge, int dpi = kBaseDpi);
 
 // A rectangle of the same top-left corner with width and height exchanged.
 Rect SwapSides(Rect r);
 
 // End margin of a vertical panel: room for the taskbar's pop-up while docked beside an
 // auto-hiding taskbar.
-int TaskbarMargin(bool floating, bool taskbarAutoHides);
+int TaskbarMargin(bool floating, bool taskbarAutoHides, int dpi = kBaseDpi);

@@ -15,25 +15,26 @@ int EdgeAtPoint(int x, int y, const Rect &work)
     return kOpenScreen;
 }
 
-Rect SnapRect(int x, int y, const Rect &work, const DragRecord &drag)
+Rect SnapRect(int x, int y, const Rect &work, const DragRecord &drag, int dpi)
 {
     const int edge = EdgeAtPoint(x, y, work);
     if (edge == kOpenScreen)
         return RectAt(x - drag.offsetX, y - drag.offsetY, drag.width, drag.height);
-    return EdgeStrip(work, edge, kDockedThickness);
+    return EdgeStrip(work, edge, Scaled(kDockedThickness, dpi));
 }
 
-FloatingShape NormalizeShape(int width, int height, int edge)
+FloatingShape NormalizeShape(int width, int height, int edge, int dpi)
 {
+    const int thickness = Scaled(kFloatingWidth, dpi), horizontalThickness = Scaled(kFloatingHeight, dpi);
     if (width < height && (edge == kEdgeTop || edge == kEdgeBottom))
         edge = kEdgeLeft;
     if (height < width && IsVerticalEdge(edge)) {
         edge = kEdgeBottom;
-        height = kFloatingHeight;
+        height = horizontalThickness;
     } else if (edge == kEdgeTop || edge == kEdgeBottom) {
-        height = kFloatingHeight;
+        height = horizontalThickness;
     } else {
-        width = kFloatingWidth;
+        width = thickness;
     }
     return FloatingShape{edge, width, height};
 }

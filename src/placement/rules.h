@@ -22,14 +22,14 @@ struct DragRecord {
 
 // The rectangle a move shows for a cursor position: a docked strip along the side of the work
 // area under the cursor, else the bar's size held at the recorded offset.
-Rect SnapRect(int x, int y, const Rect &work, const DragRecord &drag);
+Rect SnapRect(int x, int y, const Rect &work, const DragRecord &drag, int dpi = kBaseDpi);
 
 // The floating bar keeps a fixed thickness and turns when made wider than tall or taller
 // than wide.
 struct FloatingShape {
     int edge, width, height;
 };
-FloatingShape NormalizeShape(int width, int height, int edge);
+FloatingShape NormalizeShape(int width, int height, int edge, int dpi = kBaseDpi);
 
 // Inclusive on all four sides: the column right of the bar and the row below it count.
 bool InsideInclusive(const Rect &r, int x, int y);

@@ -35,6 +35,9 @@
 // The command strip's toolbar, a child of the strip, and its bitmap: a row of 16 x 16 pictures.
 #define IDC_COMMAND_TOOLBAR 88
 #define IDB_TOOLBAR 113
+#define IDB_TOOLBAR_20 114
+#define IDB_TOOLBAR_24 115
+#define IDB_TOOLBAR_32 116
 
 // Commands of the launch button's menu.
 #define IDM_COPY 40012

@@ -131,11 +131,28 @@ static LRESULT OnWindowPosChanged(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_WINDOWPOSCHANGED, wParam, lParam);
 }
 
-// The drag may have floated or docked the bar.
-static LRESULT OnExitSizeMove()
+// A bar on a monitor of another DPI takes that DPI's sizes at once: its toolbar, its edge
+// reserved anew with the shell or its floating thickness, then its buttons. The system does not
+// tell every kind of window of a change, so the bar also asks after a drag, a display change and
+// a change of the system's settings.
+static void FollowBarDpi(int dpi)
+{
+    if (!TakeBarDpi(dpi))
+        return;
+    CreateCommandToolbar();
+    if (Settings.FloatMode != 0)
+        NormalizeFloatingBar();
+    else
+        PositionAppBar(Settings.AppBarMode);
+    FollowBarSize();
+}
+
+// The drag may have floated or docked the bar, on another monitor.
+static LRESULT OnExitSizeMove(HWND window)
 {
     EndBarDrag();
     FollowAutoHideMode(false);
+    FollowBarDpi(WindowDpi(window));
     return 0;
 }
 
@@ -160,6 +177,13 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_DISPLAYCHANGE:
         FollowDisplayChange();
+        FollowBarDpi(WindowDpi(window));
+        return 0;
+    case WM_SETTINGCHANGE:
+        FollowBarDpi(WindowDpi(window));
+        return 0;
+    case WM_DPICHANGED: // the new DPI, not the rectangle proposed: an edge's bar keeps its edge
+        FollowBarDpi(LOWORD(wParam));
         return 0;
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
@@ -183,7 +207,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         TrackBarDrag(reinterpret_cast<RECT *>(lParam));
         return TRUE;
     case WM_EXITSIZEMOVE:
-        return OnExitSizeMove();
+        return OnExitSizeMove(window);
     case UM_LATE_INIT:
         return OnLateInit();
     case UM_APPBAR_NOTIFY:

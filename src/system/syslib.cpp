@@ -2,6 +2,7 @@
 
 decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 decltype(&ImageList_GetIcon) GetImageListIcon;
+decltype(&ImageList_GetIconSize) GetImageListIconSize;
 
 template <typename Call> static Call Find(HMODULE library, const char *name)
 {
@@ -30,6 +31,21 @@ HMODULE LoadSystemLibrary(const char *name)
     return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+int WindowDpi(HWND window)
+{
+    static const auto dpiForWindow =
+        Find<UINT(WINAPI *)(HWND)>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
+    if (dpiForWindow) {
+        const UINT dpi = dpiForWindow(window);
+        if (dpi != 0)
+            return static_cast<int>(dpi);
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
 bool LoadCommonControls()
 {
     const HMODULE library = LoadSystemLibrary("comctl32.dll");
@@ -38,7 +54,9 @@ bool LoadCommonControls()
     const auto initialise = Find<decltype(&InitCommonControls)>(library, "InitCommonControls");
     CreateToolbarFromSystem = Find<decltype(&CreateToolbarEx)>(library, "CreateToolbarEx");
     GetImageListIcon = Find<decltype(&ImageList_GetIcon)>(library, "ImageList_GetIcon");
-    if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon)
+    GetImageListIconSize =
+        Find<decltype(&ImageList_GetIconSize)>(library, "ImageList_GetIconSize");
+    if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon || !GetImageListIconSize)
         return false;
     initialise();
     return true;

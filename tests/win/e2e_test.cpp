@@ -698,16 +698,14 @@ std::string ManifestOfKorimbel()
     return text;
 }
 
-TEST(Manifest, RunsAsTheUserDpiUnawareAndGdiScaledOnEveryWindowsUpToEleven)
+TEST(Manifest, RunsAsTheUserAwareOfEachMonitorsDpiOnEveryWindowsUpToEleven)
 {
     const std::string manifest = ManifestOfKorimbel();
     ASSERT_FALSE(manifest.empty()) << "no manifest";
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(manifest.find(">false</dpiAware>"), std::string::npos);
-    EXPECT_NE(manifest.find(">unaware</dpiAwareness>"), std::string::npos);
-    EXPECT_NE(manifest.find("<gdiScaling xmlns=\"http://schemas.microsoft.com/SMI/2017/"
-                            "WindowsSettings\">true</gdiScaling>"),
-              std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_EQ(manifest.find("gdiScaling"), std::string::npos);
     EXPECT_NE(manifest.find("name=\"Quorvane.Korimbel\" version=\"" KORIMBEL_VERSION ".0\""),
               std::string::npos);
     for (const char *os : {"e2011457-1546-43c5-a5fe-008deee3d3f0",  // Vista
