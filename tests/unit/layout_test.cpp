@@ -37,6 +37,28 @@ TEST(ButtonCount, CountsTheSpaceAlongTheBar)
     EXPECT_EQ(ButtonCount(9, 1022, 27, 104, 30, 3), 3);
 }
 
+// At 144 DPI a docked bar is 44 thick (42 inside its border), a button 35 x 33, the strips 141
+// and their grip 15; at 192 a button is 46 x 44.
+TEST(ButtonCount, FollowsTheDpi)
+{
+    EXPECT_EQ(Scaled(29, 144), 44);
+    EXPECT_EQ(Scaled(23, 144), 35);
+    EXPECT_EQ(Scaled(22, 120), 28); // 27.5 rounds up, as MulDiv rounds
+    EXPECT_EQ(Scaled(30, 192), 60);
+    // 766 - 156 - 45 = 565 -> 17 buttons of 33 at 144.
+    EXPECT_EQ(ButtonCount(kEdgeRight, 42, 766, 156, 45, 0, 144), 17);
+    EXPECT_EQ(ButtonCount(kEdgeTop, 1022, 42, 156, 45, 0, 144), 24); // (1022 - 156 - 6) / 35
+    EXPECT_EQ(HorizontalButtonCount(45, 7, 192), 7);
+    PanelLayout v;
+    ASSERT_TRUE(LayOutPanel(kEdgeRight, 42, 766, 156, &v, 144));
+    EXPECT_TRUE(SameBox(v.commandStrip, Box{3, 0, 36, 141}));
+    EXPECT_TRUE(SameBox(v.gripStrip, Box{0, 141, 42, 15}));
+    int x, y;
+    ButtonOrigin(kEdgeRight, 2, &x, &y, 192);
+    EXPECT_EQ(y, 8 + 44 * 2);
+    EXPECT_FALSE(SameButtons(ButtonPage{kEdgeRight, 17, 0, 144}, ButtonPage{kEdgeRight, 17, 0}));
+}
+
 TEST(LayOutPanel, VerticalAndHorizontal)
 {
     PanelLayout v;

@@ -149,6 +149,29 @@ TEST_F(EndToEnd, AFirstStartDocksOnTheRightAndQuittingSavesThePlacement)
     EXPECT_FALSE(ReadStored(kRootKey, "X").present);
 }
 
+// The scale the user sets for the screen, which each program reads as it starts.
+TEST_F(EndToEnd, AtTheScreensScaleTheBarStartsWithThatScalesSizes)
+{
+    struct {
+        DWORD dpi;
+        RECT bar, secondButton;
+    } const cases[] = {{144, {980, 0, 1024, 768}, {984, 196, 1019, 229}},
+                       {192, {966, 0, 1024, 768}, {971, 261, 1017, 305}}};
+    for (const auto &c : cases) {
+        StoreRaw("Control Panel\\Desktop", "LogPixels", REG_DWORD, &c.dpi, sizeof c.dpi);
+        const HWND window = StartBar();
+        const DWORD normal = 96;
+        StoreRaw("Control Panel\\Desktop", "LogPixels", REG_DWORD, &normal, sizeof normal);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(SameRect(WindowRect(window), c.bar)) << c.dpi << Describe(WindowRect(window));
+        const std::vector<HWND> buttons = LaunchButtons(window);
+        ASSERT_GE(buttons.size(), 2u);
+        EXPECT_TRUE(SameRect(WindowRect(buttons[1]), c.secondButton))
+            << c.dpi << Describe(WindowRect(buttons[1]));
+        QuitBar(window);
+    }
+}
+
 TEST_F(EndToEnd, ASecondStartExitsAtOnceAndLeavesTheFirstAlone)
 {
     const HWND window = StartBar();

@@ -6,6 +6,7 @@
 
 #include "barfixture.h"
 #include "panel/panel.h"
+#include "panel/strips.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/settings.h"
@@ -122,6 +123,51 @@ TEST_F(Panel, AHorizontalBarLaysItsButtonsSideBySide)
     RECT r = WindowRect(GetDlgItem(ButtonPanel, 2));
     MapWindowPoints(nullptr, ButtonPanel, reinterpret_cast<POINT *>(&r), 2);
     EXPECT_TRUE(SameRect(r, RECT{50, 4, 73, 26})) << Describe(r);
+}
+
+static int IconWidth(HICON icon)
+{
+    ICONINFO info = {};
+    BITMAP picture = {};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof picture, &picture);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return picture.bmWidth;
+}
+
+// Announced as Windows announces it to a bar moved to a monitor of another scale: the bar keeps
+// its edge, not the rectangle proposed.
+TEST_F(Panel, ADpiChangeGivesTheBarItsSizesAtThatDpi)
+{
+    Register(0, "C:\\windows\\notepad.exe", "Notepad");
+    StartBar();
+    EXPECT_EQ(IconWidth(ButtonIcon(0)), 16);
+    const HWND toolbar = GetDlgItem(CommandStrip, IDC_COMMAND_TOOLBAR);
+    const LRESULT size96 = SendMessageA(toolbar, TB_GETBUTTONSIZE, 0, 0);
+    struct {
+        int dpi, thickness, perPage, buttonWidth, buttonHeight, inset, icon;
+    } const cases[] = {{144, 44, 17, 35, 33, 6, 24}, {192, 58, 11, 46, 44, 8, 32}};
+    for (const auto &c : cases) {
+        Calls.clear();
+        RECT proposed = {100, 100, 400, 400};
+        SendMessageA(BarWindow, WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                     reinterpret_cast<LPARAM>(&proposed));
+        EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{1024 - c.thickness, 0, 1024, 768}))
+            << c.dpi << Describe(WindowRect(BarWindow));
+        EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS})) << c.dpi;
+        EXPECT_EQ(ButtonsPerPage, c.perPage) << c.dpi;
+        RECT r = WindowRect(GetDlgItem(ButtonPanel, 1));
+        MapWindowPoints(nullptr, ButtonPanel, reinterpret_cast<POINT *>(&r), 2);
+        const int top = c.inset + c.buttonHeight;
+        EXPECT_TRUE(SameRect(r, RECT{0, top, c.buttonWidth, top + c.buttonHeight}))
+            << c.dpi << Describe(r);
+        EXPECT_EQ(IconWidth(ButtonIcon(0)), c.icon) << c.dpi;
+        const HWND newToolbar = GetDlgItem(CommandStrip, IDC_COMMAND_TOOLBAR);
+        EXPECT_EQ(LOWORD(SendMessageA(newToolbar, TB_GETBUTTONSIZE, 0, 0)),
+                  LOWORD(size96) + c.icon - 16) << c.dpi;
+    }
 }
 
 TEST_F(Panel, AnAutoHidingBarKeepsItsPanelOutAndInAndANewLengthBuildsANewOne)
