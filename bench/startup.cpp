@@ -5,13 +5,16 @@
 // the bar does, so that the ratio to it is the bar's own start-up. The programs take turns, each
 // run beginning with the next, so that a machine slowing down or speeding up, and whatever one
 // program leaves behind for the next, weigh on each alike.
-//   startup RUNS
+// With "bar", only the bar is timed, and its two medians printed in milliseconds: the bench runs
+// it at two screen scales. The bar's sizes are those of the scale this program started at.
+//   startup RUNS [bar]
 #include <windows.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -33,13 +36,15 @@ static double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
     return double(to.QuadPart - from.QuadPart) / double(frequency.QuadPart);
 }
 
+static int Dpi = kBaseDpi;
+
 // Where the default settings put the bar: the whole height of the screen, at its right edge.
 static bool AtRightEdge(HWND window)
 {
     RECT r;
     GetWindowRect(window, &r);
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    return r.left == width - kDockedThickness && r.top == 0 && r.right == width &&
+    return r.left == width - Scaled(kDockedThickness, Dpi) && r.top == 0 && r.right == width &&
            r.bottom == height;
 }
 
@@ -53,7 +58,7 @@ static bool BarReady(HWND bar)
         RECT placed;
         GetWindowRect(child, &placed);
         MapWindowPoints(nullptr, bar, reinterpret_cast<POINT *>(&placed), 2);
-        if (placed.top == kCommandStripSize && FindWindowExA(child, nullptr, "button", nullptr))
+        if (placed.top == Scaled(kCommandStripSize, Dpi) && FindWindowExA(child, nullptr, "button", nullptr))
             return true;
     }
     return false;
@@ -157,11 +162,15 @@ static void PrintBesideFloor(const char *measure, const Program &bar, const Prog
 int main(int argc, char **argv)
 {
     const int runs = argc > 1 ? std::max(5, std::atoi(argv[1])) : 9;
+    const bool barOnly = argc > 2 && std::strcmp(argv[2], "bar") == 0;
+    const HDC screen = GetDC(nullptr);
+    Dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     Program programs[] = {{Beside("..\\korimbel.exe"), "KORIMBEL", BarReady, {}},
                           {Beside("floor.exe"), "KORIMBEL_FLOOR", WindowReady, {}},
                           {Beside("floorlibs.exe"), "KORIMBEL_FLOOR", WindowReady, {}},
                           {Beside("floordocked.exe"), "KORIMBEL_FLOOR", DockedFloorReady, {}}};
-    const int count = int(sizeof programs / sizeof programs[0]);
+    const int count = barOnly ? 1 : int(sizeof programs / sizeof programs[0]);
     for (int round = 0; round < kRounds; ++round)
         for (int i = 0; i < runs; ++i)
             for (int k = 0; k < count; ++k) {
@@ -176,6 +185,10 @@ int main(int argc, char **argv)
                 p.times[round].push_back(t);
             }
     const Program &bar = programs[0], &docked = programs[3];
+    if (barOnly) {
+        std::printf("%.1f %.1f\n", Median(bar.times[0]) * 1000, Median(bar.times[1]) * 1000);
+        return 0;
+    }
     char measure[160];
     std::snprintf(measure, sizeof measure,
                   "Start-up to a docked bar with its buttons, median of %d, rounds 1 and 2", runs);
