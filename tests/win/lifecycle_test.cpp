@@ -179,6 +179,11 @@ TEST_F(Lifecycle, AFloatingBarComesBackWhereItWasStored)
         << Describe(WindowRect(BarWindow));
     EXPECT_TRUE(Messages().empty()); // a floating bar is no business of the shell
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_STYLE) & WS_CAPTION, 0);
+    // On a monitor of 144 DPI it keeps its place and length and takes that thickness.
+    RECT proposed = {0, 0, 10, 10};
+    SendMessageA(BarWindow, WM_DPICHANGED, MAKEWPARAM(144, 144), LPARAM(&proposed));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{200, 120, 251, 520}))
+        << Describe(WindowRect(BarWindow));
 }
 
 TEST_F(Lifecycle, QuittingWhileFloatingSavesTheWindowRectangle)
