@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the command strip's toolbar bitmap: 16 colours, a row of 13 cells of SIZE x SIZE
-pixels (16 when not given) and one unused row below: a computer with keyboard (exit), a wrench
-(settings), a left arrow and a right arrow; the other cells are blank. The pictures are drawn on
-a 16 x 16 grid; at a larger size each grid square covers the pixels whose centres fall in it, so
-every edge stays sharp.
+"""Draws the command strip's toolbar bitmap: 16 colours, a row of cells of SIZE x SIZE pixels
+(16 when not given; 13 cells at 16, 4 at other sizes) and one unused row below: a computer
+with keyboard (exit), a wrench (settings), a left arrow and a right arrow; the other cells are
+blank. The pictures are drawn on a 16 x 16 grid; at a larger size each grid square covers the
+pixels whose centres fall in it, so every edge stays sharp.
 
 Usage: make_toolbar.py OUTPUT.bmp [SIZE]
 """
@@ -85,7 +85,8 @@ def cells():
 
 def main():
     size = int(sys.argv[2]) if len(sys.argv) > 2 else 16
-    width, height = 13 * size, size + 1
+    # The 16-pixel bitmap keeps its thirteen cells; the larger ones hold only the four drawn.
+    width, height = (13 if size == 16 else len(cells())) * size, size + 1
     pixels = [[INK['.']] * width for _ in range(height)]
     for n, cell in enumerate(cells()):
         assert len(cell) == 16 and all(len(row) == 16 for row in cell)
