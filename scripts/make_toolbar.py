@@ -83,6 +83,31 @@ def cells():
     return [COMPUTER.split(), WRENCH.split(), left, right]
 
 
+def plain(pixels, width):
+    row_bytes = (width * 4 + 31) // 32 * 4
+    data = b''
+    for row in reversed(pixels):
+        packed = bytes((row[i] << 4) | row[i + 1] for i in range(0, width, 2))
+        data += packed.ljust(row_bytes, b'\0')
+    return data
+
+
+def run_length(pixels):
+    """The larger bitmaps, bottom row first, as runs of one colour: a third of their plain size,
+    which keeps the program small."""
+    data = b''
+    for row in reversed(pixels):
+        x = 0
+        while x < len(row):
+            run = 1
+            while x + run < len(row) and row[x + run] == row[x] and run < 255:
+                run += 1
+            data += bytes((run, (row[x] << 4) | row[x]))
+            x += run
+        data += b'\0\0'
+    return data + b'\0\1'
+
+
 def main():
     size = int(sys.argv[2]) if len(sys.argv) > 2 else 16
     # The 16-pixel bitmap keeps its thirteen cells; the larger ones hold only the four drawn.
@@ -93,15 +118,13 @@ def main():
         for y in range(size):
             for x in range(size):
                 pixels[y][size * n + x] = INK[cell[(2 * y + 1) * 8 // size][(2 * x + 1) * 8 // size]]
-    row_bytes = (width * 4 + 31) // 32 * 4
-    data = b''
-    for row in reversed(pixels):
-        packed = bytes((row[i] << 4) | row[i + 1] for i in range(0, width, 2))
-        data += packed.ljust(row_bytes, b'\0')
+    data = run_length(pixels)
     palette = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in PALETTE)
     offset = 14 + 40 + len(palette)
     header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
-    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 4, 0, len(data), 2835, 2835, 16, 0)
+    compression = 2  # BI_RLE4
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 4, compression, len(data), 2835,
+                       2835, 16, 0)
     with open(sys.argv[1], 'wb') as f:
         f.write(header + info + palette + data)
 

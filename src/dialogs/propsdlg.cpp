@@ -1,11 +1,10 @@
 #include "dialogs/propsdlg.h"
 
 #include <windows.h>
-#include <commdlg.h>
 
+#include "dialogs/filedlg.h"
 #include "panel/launch.h"
 #include "panel/launchbtn.h"
-#include "system/syslib.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
@@ -71,49 +70,21 @@ static void OnStore(HWND dialog)
     EndDialog(dialog, 1);
 }
 
-// The filter's parts are kept in one string, each ended by "#", which becomes the separating
-// zero.
-static wchar_t *LoadBrowseFilter(wchar_t *filter, int size)
-{
-    const int length = LoadStringW(Instance, IDS_BROWSE_FILTER, filter, size - 1);
-    for (int i = 0; i < length; ++i)
-        if (filter[i] == L'#')
-            filter[i] = L'\0';
-    filter[length] = L'\0';
-    return filter;
-}
-
-// The open-file dialog's library is loaded the first time the user browses, so that the bar
-// starts without it.
-static BOOL ShowOpenFileDialog(OPENFILENAMEW *record)
-{
-    typedef BOOL(WINAPI * OpenFileDialog)(OPENFILENAMEW *);
-    static const OpenFileDialog show = reinterpret_cast<OpenFileDialog>(reinterpret_cast<void *>(
-        GetProcAddress(LoadSystemLibrary("comdlg32.dll"), "GetOpenFileNameW")));
-    return show ? show(record) : FALSE;
-}
-
-// The dialog works in UTF-16, so that a name outside the code page comes back whole; what it
-// gives is stored as the panel stores a dropped file, and a file the bar cannot name changes
-// nothing.
+// A name outside the code page comes back whole from the dialog; what it gives is stored as the
+// panel stores a dropped file, and a file the bar cannot name changes nothing.
 static void OnBrowse(HWND dialog)
 {
-    wchar_t filter[kTextSize];
-    wchar_t title[kTextSize];
-    LoadStringW(Instance, IDS_BROWSE_TITLE, title, kTextSize);
     MultiByteToWideChar(CP_ACP, 0, FileBuffer, -1, BrowseFile, kWidePathSize);
     ZeroMemory(&BrowseRecord, sizeof BrowseRecord);
-    BrowseRecord.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     BrowseRecord.hwndOwner = dialog;
-    BrowseRecord.lpstrFilter = LoadBrowseFilter(filter, kTextSize);
     BrowseRecord.lpstrFile = BrowseFile;
     BrowseRecord.nMaxFile = kWidePathSize;
     BrowseRecord.lpstrFileTitle = BrowseName;
     BrowseRecord.nMaxFileTitle = kPathBufferSize;
-    BrowseRecord.lpstrTitle = title;
     BrowseRecord.Flags = OFN_HIDEREADONLY;
     char path[kPathBufferSize];
-    if (ShowOpenFileDialog(&BrowseRecord) != 1 || !AnsiPathOf(BrowseFile, path))
+    if (!ShowFileDialog(&BrowseRecord, false, IDS_BROWSE_FILTER, IDS_BROWSE_TITLE) ||
+        !AnsiPathOf(BrowseFile, path))
         return;
     lstrcpyA(FileBuffer, path);
     TitleOf(BrowseName, FileBuffer, TitleBuffer);

@@ -128,31 +128,19 @@ static void Remember(KnownIcon *known, const char *file, int size, const FileSta
     entry.picture = picture;
 }
 
-static HIMAGELIST SystemIconList(const char *file, UINT which, int *index, int *listSize)
-{
-    SHFILEINFOA info = {};
-    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | which));
-    int width = 0, height = 0;
-    if (list)
-        GetImageListIconSize(list, &width, &height);
-    *index = info.iIcon;
-    *listSize = width;
-    return list;
-}
-
 // The return value, not the record's icon field, tells whether the shell found the file. The
-// small list serves where its pictures are as large as asked (they follow the system's DPI);
+// small list serves where its pictures, of the system's small-icon size, are as large as asked;
 // else the large one, its pictures made smaller: never a smaller picture stretched.
 static HICON AskShell(const char *file, int size)
 {
-    int index, listSize;
-    HIMAGELIST list = SystemIconList(file, SHGFI_SMALLICON, &index, &listSize);
-    if (list && listSize < size)
-        list = SystemIconList(file, SHGFI_LARGEICON, &index, &listSize);
+    const bool small = GetSystemMetrics(SM_CXSMICON) >= size;
+    const int listSize = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+    SHFILEINFOA info = {};
+    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
+        file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | (small ? SHGFI_SMALLICON : 0)));
     if (!list)
         return nullptr;
-    const HICON icon = GetImageListIcon(list, index, ILD_NORMAL);
+    const HICON icon = GetImageListIcon(list, info.iIcon, ILD_NORMAL);
     if (!icon || listSize == size)
         return icon;
     return static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYDELETEORG));

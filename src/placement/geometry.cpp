@@ -7,11 +7,12 @@ static int Clamp(long long value)
     return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
+// The bar's figures are a few hundred at most and a DPI is a 16-bit number: the product fits an
+// int, and no 64-bit division is linked in for it.
 int Scaled(int value, int dpi)
 {
-    const long long product = static_cast<long long>(value) * dpi;
-    const long long half = product < 0 ? -kBaseDpi / 2 : kBaseDpi / 2;
-    return Clamp((product + half) / kBaseDpi);
+    const int product = value * dpi;
+    return (product + (product < 0 ? -kBaseDpi / 2 : kBaseDpi / 2)) / kBaseDpi;
 }
 
 Rect RectAt(int left, int top, int width, int height)

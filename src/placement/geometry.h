@@ -17,7 +17,8 @@ enum DockEdge { kEdgeLeft = 0, kEdgeTop = 1, kEdgeRight = 2, kEdgeBottom = 3 };
 // Every pixel figure of the bar is given at 96 DPI and drawn at the DPI of the bar's monitor.
 const int kBaseDpi = 96;
 
-// value at dpi, rounded half away from zero as the system's MulDiv rounds.
+// value (at most a few thousand) at dpi (at most 65535), rounded half away from zero as the
+// system's MulDiv rounds.
 int Scaled(int value, int dpi);
 
 const int kDockedThickness = 29;

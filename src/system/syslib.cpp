@@ -2,7 +2,6 @@
 
 decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 decltype(&ImageList_GetIcon) GetImageListIcon;
-decltype(&ImageList_GetIconSize) GetImageListIconSize;
 
 template <typename Call> static Call Find(HMODULE library, const char *name)
 {
@@ -33,7 +32,8 @@ HMODULE LoadSystemLibrary(const char *name)
 
 int WindowDpi(HWND window)
 {
-    static const auto dpiForWindow =
+    // Looked up at each call: the bar asks only after a move or a change of the display.
+    const auto dpiForWindow =
         Find<UINT(WINAPI *)(HWND)>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
     if (dpiForWindow) {
         const UINT dpi = dpiForWindow(window);
@@ -54,9 +54,7 @@ bool LoadCommonControls()
     const auto initialise = Find<decltype(&InitCommonControls)>(library, "InitCommonControls");
     CreateToolbarFromSystem = Find<decltype(&CreateToolbarEx)>(library, "CreateToolbarEx");
     GetImageListIcon = Find<decltype(&ImageList_GetIcon)>(library, "ImageList_GetIcon");
-    GetImageListIconSize =
-        Find<decltype(&ImageList_GetIconSize)>(library, "ImageList_GetIconSize");
-    if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon || !GetImageListIconSize)
+    if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon)
         return false;
     initialise();
     return true;

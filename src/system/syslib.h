@@ -22,7 +22,6 @@ HMODULE LoadSystemLibrary(const char *name);
 bool LoadCommonControls();
 extern decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 extern decltype(&ImageList_GetIcon) GetImageListIcon;
-extern decltype(&ImageList_GetIconSize) GetImageListIconSize;
 
 // The DPI of the window's monitor; where the system has no per-window DPI (before Windows 10),
 // the system's.
