@@ -30,8 +30,16 @@ HMODULE LoadSystemLibrary(const char *name)
     return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+// The libraries the common controls and the shell's dialogs load by bare name when they first
+// draw or open (seen: msimg32 as the toolbar first draws). Loaded first by their System32 path,
+// they are found already loaded then: that holds on a Windows 7 without SetDefaultDllDirectories
+// too, where the program's folder is still searched. One missing on an older Windows is left out.
+static const char *const kHelperLibraries[] = {"msimg32.dll", "uxtheme.dll", "dwmapi.dll"};
+
 bool LoadCommonControls()
 {
+    for (const char *helper : kHelperLibraries)
+        LoadSystemLibrary(helper);
     const HMODULE library = LoadSystemLibrary("comctl32.dll");
     if (!library)
         return false;
