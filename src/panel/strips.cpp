@@ -13,6 +13,8 @@ HWND CommandStrip;
 HWND GripStrip;
 int CommandStripSize;
 static HWND Toolbar;
+// The toolbar's pictures as last mapped anew; null while it holds those it was created with.
+static HBITMAP Pictures;
 
 // The tooltip texts, by command, loaded when the toolbar is built.
 struct Tip {
@@ -65,6 +67,9 @@ static INT_PTR CALLBACK CommandStripProc(HWND, UINT message, WPARAM wParam, LPAR
     case WM_DESTROY:
         CommandStrip = nullptr;
         CommandStripSize = 0;
+        if (Pictures)
+            DeleteObject(Pictures);
+        Pictures = nullptr;
         break;
     }
     return FALSE;
@@ -113,4 +118,20 @@ void CreateCommandToolbar()
                                       kToolbarButtons, Instance, IDB_TOOLBAR, buttons,
                                       kToolbarButtons, 0, 0, 16, 16, sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
+}
+
+// The toolbar mapped its pictures' greys and white to the button colours when it took them; they
+// are mapped anew here and given to it, which copies them.
+void RecolourToolbar()
+{
+    const HBITMAP mapped = MapBitmapFromSystem(Instance, IDB_TOOLBAR, 0, nullptr, 0);
+    if (!mapped)
+        return;
+    TBREPLACEBITMAP pictures = {Pictures ? nullptr : Instance,
+                                Pictures ? reinterpret_cast<UINT_PTR>(Pictures) : IDB_TOOLBAR,
+                                nullptr, reinterpret_cast<UINT_PTR>(mapped), kToolbarButtons};
+    SendMessageA(Toolbar, TB_REPLACEBITMAP, 0, reinterpret_cast<LPARAM>(&pictures));
+    if (Pictures)
+        DeleteObject(Pictures);
+    Pictures = mapped;
 }

@@ -15,3 +15,6 @@ void CreateGripStrip(HWND bar);
 
 // Builds the four-button toolbar on the command strip and sets the command strip size.
 void CreateCommandToolbar();
+
+// After a change of the system colours: the toolbar's pictures in the new button colours.
+void RecolourToolbar();

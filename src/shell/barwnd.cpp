@@ -139,6 +139,24 @@ static LRESULT OnExitSizeMove()
     return 0;
 }
 
+static BOOL CALLBACK PassColourChange(HWND child, LPARAM)
+{
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
+// The system tells top-level windows only; the common controls among the bar's children (the
+// toolbar) keep colours of their own until their window passes the notice on. Then the bar,
+// its strips, toolbar and buttons are drawn again in the new colours, whatever caused the change
+// (high contrast, a theme) and whether or not the system repaints.
+static LRESULT OnSysColorChange(HWND window)
+{
+    EnumChildWindows(window, PassColourChange, 0);
+    RecolourToolbar();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -163,6 +181,8 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        return OnSysColorChange(window);
     case WM_TIMER:
         AutoHideTick();
         return 0;

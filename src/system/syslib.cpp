@@ -2,6 +2,7 @@
 
 decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 decltype(&ImageList_GetIcon) GetImageListIcon;
+decltype(&CreateMappedBitmap) MapBitmapFromSystem;
 
 template <typename Call> static Call Find(HMODULE library, const char *name)
 {
@@ -46,7 +47,8 @@ bool LoadCommonControls()
     const auto initialise = Find<decltype(&InitCommonControls)>(library, "InitCommonControls");
     CreateToolbarFromSystem = Find<decltype(&CreateToolbarEx)>(library, "CreateToolbarEx");
     GetImageListIcon = Find<decltype(&ImageList_GetIcon)>(library, "ImageList_GetIcon");
-    if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon)
+    MapBitmapFromSystem = Find<decltype(&CreateMappedBitmap)>(library, "CreateMappedBitmap");
+    if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon || !MapBitmapFromSystem)
         return false;
     initialise();
     return true;

@@ -22,3 +22,4 @@ HMODULE LoadSystemLibrary(const char *name);
 bool LoadCommonControls();
 extern decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 extern decltype(&ImageList_GetIcon) GetImageListIcon;
+extern decltype(&CreateMappedBitmap) MapBitmapFromSystem;
