@@ -65,6 +65,14 @@ void RejoinShell()
     KeepHiddenBarHidden();
 }
 
+void ReadTaskbarAgain()
+{
+    if (Settings.FloatMode != 0 || Settings.HideMode == 0)
+        return;
+    RegisterAppBar(Settings.HideMode);
+    KeepHiddenBarHidden();
+}
+
 void DockOnNewScreen()
 {
     PositionAppBar(Settings.AppBarMode);

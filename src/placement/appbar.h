@@ -25,6 +25,10 @@ void HandleAppBarNotify(WPARAM code, LPARAM lParam);
 // place as at docking; an auto-hiding one reads the taskbar again. A floating bar does nothing.
 void RejoinShell();
 
+// An auto-hiding bar asks for the taskbar's place again and takes its own anew; a registered or
+// floating bar does nothing.
+void ReadTaskbarAgain();
+
 // The monitors changed: a docked bar takes its edge of its monitor anew, of the primary monitor
 // when its own is gone.
 void DockOnNewScreen();

@@ -27,9 +27,39 @@ Rect MonitorUnder(const RECT &r)
     return WholeOf(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
 }
 
+// Enough for the windows a desktop shows; those further down the z-order than that are not
+// looked at.
+const int kWindowsLooked = 256;
+
+struct ShownWindows {
+    ScreenWindow found[kWindowsLooked];
+    int count;
+};
+
+// Collects the shown top-level windows, marking the shell's taskbars: the main one and those
+// Windows 8 and later give other monitors.
+static BOOL CALLBACK TakeShownWindow(HWND window, LPARAM lParam)
+{
+    ShownWindows &shown = *reinterpret_cast<ShownWindows *>(lParam);
+    RECT r;
+    char name[32];
+    if (!IsWindowVisible(window) || !GetWindowRect(window, &r))
+        return TRUE;
+    const bool taskbar =
+        GetClassNameA(window, name, sizeof name) &&
+        (!lstrcmpA(name, "Shell_TrayWnd") || !lstrcmpA(name, "Shell_SecondaryTrayWnd"));
+    shown.found[shown.count++] = ScreenWindow{ToRect(r), taskbar};
+    return shown.count < kWindowsLooked;
+}
+
 Rect WorkAreaOf(const Rect &monitor)
 {
-    RECT taskbar = {};
-    GetWindowRect(TaskbarWindow(), &taskbar);
-    return WorkAreaBeside(monitor, ToRect(taskbar));
+    ShownWindows shown;
+    shown.count = 0;
+    EnumWindows(TakeShownWindow, reinterpret_cast<LPARAM>(&shown));
+    const RECT whole = ToRECT(monitor);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromRect(&whole, MONITOR_DEFAULTTONEAREST), &info);
+    return UsableArea(monitor, ToRect(info.rcWork), shown.found, shown.count);
 }

@@ -15,7 +15,8 @@ Rect MonitorHolding(POINT p);
 // The whole of the monitor a rectangle lies on most, or nearest to it.
 Rect MonitorUnder(const RECT &r);
 
-// The monitor less the shell's taskbar where that lies along one of its whole sides. The system's
-// own work area can lag behind a change of display mode (Wine keeps each process's first one,
-// and one computed from the taskbar's old place).
+// The usable part of the monitor: the system's work area of it, clipped with it, less the shell's
+// taskbars (the main one and the other monitors' ones) that lie along one of its whole sides. The
+// system's own work area can lag behind a change of display mode (Wine keeps each process's
+// first one, and one computed from the taskbar's old place).
 Rect WorkAreaOf(const Rect &monitor);

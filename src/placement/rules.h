@@ -54,6 +54,20 @@ bool CoversWhole(const Rect &window, const Rect &monitor);
 // nothing.
 Rect WorkAreaBeside(Rect monitor, const Rect &taskbar);
 
+// A shown top-level window, and whether it is one of the shell's taskbars.
+struct ScreenWindow {
+    Rect rect;
+    bool taskbar;
+};
+
+// The usable part of a monitor. The system's work area of it, clipped with the monitor (the
+// system may keep one of an earlier mode), where it is sound: a side of it short of the
+// monitor's stands only where a window lies along that whole side of the monitor and reaches
+// to it (a taskbar, an app bar), else the monitor's side is taken. Then less each taskbar that
+// lies along a whole side (the main one and those of other monitors).
+Rect UsableArea(const Rect &monitor, const Rect &systemWork, const ScreenWindow *windows,
+                int count);
+
 // Where a rectangle of this size (no side negative) at (left, top) lies wholly inside area,
 // moved as little as possible; one larger than area keeps its left or top side on area's, where
 // its caption and grip stay within reach.

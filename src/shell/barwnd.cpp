@@ -179,6 +179,10 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DISPLAYCHANGE:
         FollowDisplayChange();
         return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            FollowWorkArea();
+        return 0;
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
     case WM_SYSCOLORCHANGE:

@@ -185,6 +185,30 @@ TEST(WorkAreaBeside, OnlyATaskbarAlongAWholeSideIsLeftOut)
     EXPECT_EQ(WorkAreaBeside(monitor, (Rect{-1024, 748, 0, 768})), monitor);
 }
 
+TEST(UsableArea, TheSystemsWhereWindowsAlongTheSidesExplainItClippedLessTheTaskbars)
+{
+    const Rect monitor = {0, 0, 1024, 768};
+    const ScreenWindow taskbar = {{0, 748, 1024, 768}, true}, probe = {{0, 0, 40, 768}, false};
+    const ScreenWindow secondary = {{0, 0, 1024, 30}, true}, other = {{1024, 0, 1824, 40}, true};
+    const ScreenWindow both[] = {taskbar, probe}, three[] = {taskbar, secondary, other};
+    struct Case {
+        Rect system;
+        const ScreenWindow *windows;
+        int count;
+        Rect usable;
+    } cases[] = {
+        {{40, 0, 1024, 748}, both, 2, {40, 0, 1024, 748}},   // an app bar docked beside
+        {{0, 0, 1024, 748}, both, 2, {0, 0, 1024, 748}},     // not yet left out
+        {{0, 0, 1024, 580}, &taskbar, 1, {0, 0, 1024, 748}}, // stale: nothing fills the side
+        {{-800, 0, 0, 600}, &taskbar, 1, {0, 0, 1024, 748}}, // off the monitor
+        {{0, 0, 1024, 748}, three, 3, {0, 30, 1024, 748}},   // one more taskbar, one elsewhere
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(UsableArea(monitor, c.system, c.windows, c.count), c.usable) << c.system.right;
+    EXPECT_EQ(UsableArea(Rect{0, 0, 800, 600}, Rect{0, 0, 800, 748}, &taskbar, 1),
+              (Rect{0, 0, 800, 600}));
+}
+
 TEST(MoveInside, ABarOffTheWorkAreaComesOntoItWithItsSize)
 {
     const Rect work = {0, 0, 1024, 748};
