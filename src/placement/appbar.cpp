@@ -95,7 +95,13 @@ void PositionAppBar(int edge)
         return;
     }
     AppBar.uEdge = edge;
-    const Rect monitor = MonitorHolding(POINT{Settings.MonitorX, Settings.MonitorY});
+    Rect monitor;
+    if (FindMonitorNamed(Settings.MonitorName, &monitor)) {
+        Settings.MonitorX = monitor.left;
+        Settings.MonitorY = monitor.top;
+    } else {
+        monitor = MonitorHolding(POINT{Settings.MonitorX, Settings.MonitorY});
+    }
     AppBar.rc = ToRECT(monitor);
     SendToShell(ABM_QUERYPOS, &AppBar);
     AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, kDockedThickness));

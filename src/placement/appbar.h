@@ -9,8 +9,9 @@
 // the taskbar's place instead, and has nothing to remove.
 void RegisterAppBar(int hideMode);
 void RemoveAppBar(int hideMode);
-// On that edge of the bar's monitor (Settings.MonitorX, Settings.MonitorY), or of the primary
-// monitor while that one is away: the bar keeps it and goes back to it when it comes again.
+// On that edge of the bar's monitor: the one of the stored device name, whose corner is taken
+// anew, else the one at (Settings.MonitorX, Settings.MonitorY), else the primary monitor while
+// that one is away: the bar keeps it and goes back to it when it comes again.
 void PositionAppBar(int edge);
 void EnterDockedStyle();
 void ApplyTopMode();

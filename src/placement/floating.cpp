@@ -123,6 +123,7 @@ static void DockAt(int edge, const Rect &monitor)
     Settings.AppBarMode = edge;
     Settings.MonitorX = monitor.left;
     Settings.MonitorY = monitor.top;
+    NameMonitor(monitor, Settings.MonitorName);
     if (Settings.FloatMode != 0) {
         Settings.FloatMode = 0;
         EnterDockedStyle();

@@ -27,6 +27,43 @@ Rect MonitorUnder(const RECT &r)
     return WholeOf(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
 }
 
+void NameMonitor(const Rect &monitor, char *name)
+{
+    const RECT whole = ToRECT(monitor);
+    MONITORINFOEXA info = {};
+    info.cbSize = sizeof info;
+    name[0] = '\0';
+    if (GetMonitorInfoA(MonitorFromRect(&whole, MONITOR_DEFAULTTONULL), &info))
+        lstrcpynA(name, info.szDevice, CCHDEVICENAME);
+}
+
+struct NamedMonitor {
+    const char *name;
+    Rect whole;
+    bool found;
+};
+
+static BOOL CALLBACK MatchMonitorName(HMONITOR handle, HDC, RECT *, LPARAM lParam)
+{
+    NamedMonitor &sought = *reinterpret_cast<NamedMonitor *>(lParam);
+    MONITORINFOEXA info = {};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(handle, &info) && !lstrcmpiA(info.szDevice, sought.name)) {
+        sought.whole = ToRect(info.rcMonitor);
+        sought.found = true;
+    }
+    return !sought.found;
+}
+
+bool FindMonitorNamed(const char *name, Rect *found)
+{
+    NamedMonitor sought = {name, {}, false};
+    if (name[0] != '\0')
+        EnumDisplayMonitors(nullptr, nullptr, MatchMonitorName, reinterpret_cast<LPARAM>(&sought));
+    *found = sought.whole;
+    return sought.found;
+}
+
 // Enough for the windows a desktop shows; those further down the z-order than that are not
 // looked at.
 const int kWindowsLooked = 256;

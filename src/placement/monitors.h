@@ -15,6 +15,13 @@ Rect MonitorHolding(POINT p);
 // The whole of the monitor a rectangle lies on most, or nearest to it.
 Rect MonitorUnder(const RECT &r);
 
+// The device name of the monitor of this whole into name (CCHDEVICENAME characters), empty
+// where none is there.
+void NameMonitor(const Rect &monitor, char *name);
+
+// The whole of the monitor that has this device name now; false when none has.
+bool FindMonitorNamed(const char *name, Rect *found);
+
 // The usable part of the monitor: the system's work area of it, clipped with it, less the shell's
 // taskbars (the main one and the other monitors' ones) that lie along one of its whole sides. The
 // system's own work area can lag behind a change of display mode (Wine keeps each process's

@@ -8,6 +8,7 @@
 
 const char kRootKey[] = ROOT_KEY_PATH;
 const char kCurPathValue[] = "curpath";
+const char kMonitorNameValue[] = "MonitorName";
 
 const Setting kHideTime = {"HideTime", 200};
 const Setting kTimerSound = {"TimerSound", 0};
@@ -60,6 +61,8 @@ void LoadSettings()
     Settings.Height = height > 0 ? height : 0;
     Settings.MonitorX = read(kMonitorX);
     Settings.MonitorY = read(kMonitorY);
+    Settings.MonitorName[0] = '\0';
+    ReadStringFrom(key, kMonitorNameValue, Settings.MonitorName, sizeof Settings.MonitorName);
     if (key)
         RegCloseKey(key);
 }
@@ -91,6 +94,7 @@ void SavePlacementSettings()
     WriteSetting(kAppBarMode, Settings.AppBarMode);
     WriteSetting(kMonitorX, Settings.MonitorX);
     WriteSetting(kMonitorY, Settings.MonitorY);
+    WriteString(HKEY_CURRENT_USER, kRootKey, kMonitorNameValue, Settings.MonitorName);
     WriteSetting(kDispPage, Settings.DispPage);
 }
 

@@ -22,6 +22,14 @@ RECT MonitorAt(POINT p)
     return monitor.rcMonitor;
 }
 
+std::string NameAt(POINT p)
+{
+    MONITORINFOEXA monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(p, MONITOR_DEFAULTTONULL), &monitor);
+    return monitor.szDevice;
+}
+
 // Anywhere else every case would fail in a way of its own.
 void ExpectTwoMonitors()
 {
@@ -93,6 +101,7 @@ TEST_F(TwoMonitors, TheGripDraggedToEachEdgeOfTheOtherMonitorDocksThereAndTheNex
     EXPECT_EQ(StoredDword("AppBarMode"), 3);
     EXPECT_EQ(StoredDword("MonitorX"), -800);
     EXPECT_EQ(StoredDword("MonitorY"), 0);
+    EXPECT_EQ(StoredString("MonitorName"), NameAt(POINT{-400, 300}) + '\0');
     window = StartBar();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(WaitForRect(window, RECT{-800, 571, 0, 600})) << Describe(WindowRect(window));
@@ -131,6 +140,12 @@ TEST_F(TwoMonitors, StoredMonitorValuesThatNameNoMonitorStartTheBarOnThePrimary)
         EXPECT_EQ(StoredDword("MonitorX"), stored.x);
         EXPECT_EQ(StoredDword("MonitorY"), stored.y);
     }
+    // The monitor's device name wins over a corner that has moved, which is put right.
+    StoreString("MonitorName", NameAt(POINT{-400, 300}).c_str());
+    const HWND window = StartBar();
+    EXPECT_TRUE(WaitForRect(window, RECT{-800, 0, 0, 29})) << Describe(WindowRect(window));
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("MonitorY"), 0); // was 600
 }
 
 // The bar window in this process, for what the shell is asked and what the bar does when told of
@@ -207,6 +222,10 @@ TEST_F(OtherMonitor, ABarWhoseMonitorWentTakesTheSameEdgeOfThePrimary)
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 0, 1024, 29}))
         << Describe(WindowRect(BarWindow));
     EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS}));
+    lstrcpyA(Settings.MonitorName, NameAt(POINT{-400, 300}).c_str()); // its corner moved
+    SendMessageA(BarWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{-800, 0, 0, 29}))
+        << Describe(WindowRect(BarWindow));
 }
 
 TEST_F(OtherMonitor, AFloatingBarStoredOverTheHoleBelowItComesOntoIt)
