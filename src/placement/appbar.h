@@ -22,6 +22,12 @@ int QueryTaskbarMargin();
 // the screen edges changed, and a topmost bar steps behind a full-screen program while it lasts.
 void HandleAppBarNotify(WPARAM code, LPARAM lParam);
 
+// From the bar's late start to its end, the bar hears of each change of the foreground window as
+// it happens (no polling) and steps behind a full-screen program in front on its monitor as at
+// the shell's notice.
+void StartFollowingForeground();
+void StopFollowingForeground();
+
 // The shell started again and has forgotten every bar: a docked bar registers anew and takes its
 // place as at docking; an auto-hiding one reads the taskbar again. A floating bar does nothing.
 void RejoinShell();

@@ -27,6 +27,27 @@ Rect MonitorUnder(const RECT &r)
     return WholeOf(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
 }
 
+// The desktop covers the screen too (the system's window, the shell's, and the shell's worker
+// windows that show it), and so may the bar's own windows; none of them is a full-screen
+// program. A program full screen on another monitor leaves the bar's alone.
+bool FullScreenProgramInFront()
+{
+    const HWND front = GetForegroundWindow();
+    char className[16];
+    if (!front || front == GetDesktopWindow() || front == GetShellWindow() || front == BarWindow ||
+        GetAncestor(front, GA_ROOTOWNER) == BarWindow ||
+        (GetClassNameA(front, className, sizeof className) && !lstrcmpA(className, "WorkerW")))
+        return false;
+    const HMONITOR screen = MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST);
+    RECT window;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    const bool captioned = (GetWindowLongA(front, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+    return screen == MonitorFromWindow(BarWindow, MONITOR_DEFAULTTONEAREST) &&
+           GetWindowRect(front, &window) && GetMonitorInfoA(screen, &monitor) &&
+           IsFullScreenOn(ToRect(window), ToRect(monitor.rcMonitor), captioned);
+}
+
 void NameMonitor(const Rect &monitor, char *name)
 {
     const RECT whole = ToRECT(monitor);

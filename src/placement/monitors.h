@@ -22,6 +22,9 @@ void NameMonitor(const Rect &monitor, char *name);
 // The whole of the monitor that has this device name now; false when none has.
 bool FindMonitorNamed(const char *name, Rect *found);
 
+// Whether the foreground window is a full-screen program on the bar's monitor.
+bool FullScreenProgramInFront();
+
 // The usable part of the monitor: the system's work area of it, clipped with it, less the shell's
 // taskbars (the main one and the other monitors' ones) that lie along one of its whole sides. The
 // system's own work area can lag behind a change of display mode (Wine keeps each process's

@@ -60,9 +60,9 @@ bool IsEmptyRect(const Rect &r)
     return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
 }
 
-bool CoversWhole(const Rect &window, const Rect &monitor)
+bool IsFullScreenOn(const Rect &window, const Rect &monitor, bool captioned)
 {
-    return window.left <= monitor.left && window.top <= monitor.top &&
+    return !captioned && window.left <= monitor.left && window.top <= monitor.top &&
            window.right >= monitor.right && window.bottom >= monitor.bottom;
 }
 

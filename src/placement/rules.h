@@ -45,9 +45,10 @@ bool CountAwayTick(HideCount *count);
 
 bool IsEmptyRect(const Rect &r);
 
-// A window covering the whole of its monitor is a full-screen program (a presentation, a video),
-// which the bar must not come out over.
-bool CoversWhole(const Rect &window, const Rect &monitor);
+// A window without a caption covering the whole of its monitor is a full-screen program (a
+// presentation, a video, a game in a borderless window, a maximised pop-up), which the bar must
+// not stand or come out over.
+bool IsFullScreenOn(const Rect &window, const Rect &monitor, bool captioned);
 
 // The monitor less the shell's taskbar, where the taskbar lies along one of its whole sides; a
 // taskbar elsewhere (still where an earlier display mode had it, or on another monitor) takes

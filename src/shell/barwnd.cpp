@@ -64,6 +64,7 @@ static LRESULT OnDestroy()
         return 0;
     Created = false;
     StopAutoHideTimer();
+    StopFollowingForeground();
     if (Settings.FloatMode == 0)
         RemoveAppBar(Settings.HideMode);
     SavePlacement();
@@ -83,6 +84,7 @@ static LRESULT OnLateInit()
     ResolveProgramFolder(Instance);
     RunStartupSlots();
     StartAutoHideTimer();
+    StartFollowingForeground();
     return 0;
 }
 

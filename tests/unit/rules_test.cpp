@@ -164,12 +164,13 @@ TEST(RectAt, FarSidesAreClamped)
     EXPECT_EQ(Span(10, 40), 30);
 }
 
-TEST(CoversWhole, AWindowOverTheWholeMonitorIsFullScreen)
+TEST(IsFullScreenOn, ACaptionlessWindowOverTheWholeMonitor)
 {
     const Rect monitor = {0, 0, 1024, 768};
-    EXPECT_TRUE(CoversWhole(monitor, monitor));
-    EXPECT_TRUE(CoversWhole((Rect{-8, -8, 1032, 776}), monitor));
-    EXPECT_FALSE(CoversWhole((Rect{0, 0, 1024, 748}), monitor)); // a maximised window
+    EXPECT_TRUE(IsFullScreenOn(monitor, monitor, false));
+    EXPECT_TRUE(IsFullScreenOn((Rect{-8, -8, 1032, 776}), monitor, false)); // a maximised pop-up
+    EXPECT_FALSE(IsFullScreenOn((Rect{-8, -8, 1032, 776}), monitor, true)); // with its caption
+    EXPECT_FALSE(IsFullScreenOn((Rect{0, 0, 1024, 748}), monitor, false));
 }
 
 TEST(WorkAreaBeside, OnlyATaskbarAlongAWholeSideIsLeftOut)

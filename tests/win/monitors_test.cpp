@@ -228,6 +228,17 @@ TEST_F(OtherMonitor, ABarWhoseMonitorWentTakesTheSameEdgeOfThePrimary)
         << Describe(WindowRect(BarWindow));
 }
 
+TEST_F(OtherMonitor, AFullScreenProgramThereLeavesTheBarTopmostOneOnItsMonitorDoesNot)
+{
+    StartBar();
+    for (const RECT &program : {kOtherMonitor, RECT{0, 0, 1024, 768}}) {
+        const HWND window = OpenOtherWindow(program);
+        EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST,
+                  program.left < 0 ? WS_EX_TOPMOST : 0);
+        DestroyWindow(window);
+    }
+}
+
 TEST_F(OtherMonitor, AFloatingBarStoredOverTheHoleBelowItComesOntoIt)
 {
     StoreDword("FloatMode", 1);
