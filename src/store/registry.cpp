@@ -103,3 +103,13 @@ int DeleteValue(HKEY hive, const char *path, const char *name)
     RegCloseKey(key);
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
+
+bool ValueExists(HKEY hive, const char *path, const char *name)
+{
+    HKEY key;
+    if (!OpenKey(hive, path, &key))
+        return false;
+    const LONG result = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
