@@ -8,6 +8,7 @@
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
+#include "system/syslib.h"
 
 static SlotPropertiesOpener OpenProperties;
 
@@ -191,6 +192,7 @@ HWND CreateLaunchButton(HWND panel, int slot, int x, int y, int width, int heigh
         HeapFree(GetProcessHeap(), 0, state);
         return button;
     }
+    AcceptDropsFromLowerIntegrity(button);
     state->slot = slot;
     state->kept = reinterpret_cast<WNDPROC>(GetWindowLongA(button, GWL_WNDPROC));
     SetWindowLongA(button, GWL_USERDATA, reinterpret_cast<LONG>(state));

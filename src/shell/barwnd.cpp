@@ -54,6 +54,9 @@ static LRESULT OnCreate(HWND window)
     // The placement above laid the panel out before the strips existed.
     RebuildPanel();
     TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    AcceptFromLowerIntegrity(window, TaskbarCreated);
+    AcceptFromLowerIntegrity(window, UM_APPBAR_NOTIFY);
+    AcceptDropsFromLowerIntegrity(window);
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "system/syslib.h"
 
+#include "res/resource.h"
+
 decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 decltype(&ImageList_GetIcon) GetImageListIcon;
 decltype(&CreateMappedBitmap) MapBitmapFromSystem;
@@ -52,4 +54,34 @@ bool LoadCommonControls()
         return false;
     initialise();
     return true;
+}
+
+// Windows 7 and later filter per window; Vista only for the whole process; XP has no integrity
+// levels, and neither call. Looked up once.
+typedef BOOL(WINAPI *WindowFilter)(HWND, UINT, DWORD, void *);
+typedef BOOL(WINAPI *ProcessFilter)(UINT, DWORD);
+static WindowFilter FilterForWindow;
+static ProcessFilter FilterForProcess;
+static bool FiltersLookedUp;
+
+void AcceptFromLowerIntegrity(HWND window, UINT message)
+{
+    if (!FiltersLookedUp) {
+        const HMODULE user = GetModuleHandleA("user32.dll");
+        FilterForWindow = Find<WindowFilter>(user, "ChangeWindowMessageFilterEx");
+        FilterForProcess = Find<ProcessFilter>(user, "ChangeWindowMessageFilter");
+        FiltersLookedUp = true;
+    }
+    if (FilterForWindow)
+        FilterForWindow(window, message, MSGFLT_ALLOW, nullptr);
+    else if (FilterForProcess)
+        FilterForProcess(message, MSGFLT_ADD);
+}
+
+static const UINT kDropMessages[] = {WM_DROPFILES, WM_COPYDATA, WM_COPYGLOBALDATA};
+
+void AcceptDropsFromLowerIntegrity(HWND window)
+{
+    for (const UINT message : kDropMessages)
+        AcceptFromLowerIntegrity(window, message);
 }

@@ -23,3 +23,10 @@ bool LoadCommonControls();
 extern decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 extern decltype(&ImageList_GetIcon) GetImageListIcon;
 extern decltype(&CreateMappedBitmap) MapBitmapFromSystem;
+
+// A bar started as administrator still hears the shell and Explorer, which run at a lower
+// integrity level: the window takes this message from them. Nothing where Windows has no such
+// levels (XP).
+void AcceptFromLowerIntegrity(HWND window, UINT message);
+// The messages that carry files dropped from Explorer.
+void AcceptDropsFromLowerIntegrity(HWND window);
