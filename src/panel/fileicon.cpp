@@ -124,12 +124,22 @@ static void Remember(KnownIcon *known, const char *file, const FileStamp &stamp,
     entry.picture = picture;
 }
 
-// The return value, not the record's icon field, tells whether the shell found the file.
-static HICON AskShell(const char *file)
+// The return value, not the record's icon field, tells whether the shell found the file. Some
+// shells (Wine's) cannot find a file named through the 64-bit system folder's alias, which the
+// file system opens: an existing file then shows its own first icon, else its type's.
+static HICON AskShell(const char *file, const FileStamp *stamp)
 {
+    const UINT kind = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
     SHFILEINFOA info = {};
-    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA(file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    HIMAGELIST list =
+        reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(file, 0, &info, sizeof info, kind));
+    HICON own = nullptr;
+    if (!list && stamp && ExtractIconExA(file, 0, nullptr, &own, 1) != 0 && own)
+        return own;
+    if (!list && stamp)
+        list = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoA(file, stamp->folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL,
+                           &info, sizeof info, kind | SHGFI_USEFILEATTRIBUTES));
     return list ? GetImageListIcon(list, info.iIcon, ILD_NORMAL) : nullptr;
 }
 
@@ -140,7 +150,7 @@ HICON CreateFileIcon(const char *file)
     const bool there = ReadStamp(file, &stamp);
     if (known && there && SameStamp(known->stamp, stamp))
         return CreateIconIndirect(&known->picture);
-    const HICON icon = AskShell(file);
+    const HICON icon = AskShell(file, there ? &stamp : nullptr);
     if (icon && there)
         Remember(known, file, stamp, icon);
     return icon;

@@ -46,10 +46,11 @@ static LaunchButton *StateOf(HWND button)
 // The title read here is copied by the tooltip window.
 static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
 {
-    char text[kPathBufferSize];
+    char text[kPathBufferSize], file[kPathBufferSize];
     ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
     if (text[0] != '\0') {
-        state->icon = CreateFileIcon(text);
+        ReachableFile(text, file);
+        state->icon = CreateFileIcon(file);
         SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state->icon));
     }
     ReadSlotRecord(kTitleField, state->slot, text, kPathBufferSize);

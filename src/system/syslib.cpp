@@ -85,3 +85,21 @@ void AcceptDropsFromLowerIntegrity(HWND window)
     for (const UINT message : kDropMessages)
         AcceptFromLowerIntegrity(window, message);
 }
+
+bool FindNativeSystemFolder(char *system, char *native)
+{
+    BOOL wow64 = FALSE;
+    const auto underWow64 =
+        Find<BOOL(WINAPI *)(HANDLE, BOOL *)>(GetModuleHandleA("kernel32.dll"), "IsWow64Process");
+    if (!underWow64 || !underWow64(GetCurrentProcess(), &wow64) || !wow64)
+        return false;
+    const UINT systemLength = GetSystemDirectoryA(system, MAX_PATH);
+    const UINT windowsLength = GetWindowsDirectoryA(native, MAX_PATH - 11);
+    if (systemLength == 0 || systemLength >= MAX_PATH || windowsLength == 0 ||
+        windowsLength >= MAX_PATH - 11)
+        return false;
+    lstrcpyA(native + windowsLength,
+             native[windowsLength - 1] == '\\' ? "Sysnative" : "\\Sysnative");
+    const DWORD attributes = GetFileAttributesA(native);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -30,3 +30,8 @@ extern decltype(&CreateMappedBitmap) MapBitmapFromSystem;
 void AcceptFromLowerIntegrity(HWND window, UINT message);
 // The messages that carry files dropped from Explorer.
 void AcceptDropsFromLowerIntegrity(HWND window);
+
+// Under WOW64 (this 32-bit program on 64-bit Windows), which sends it from System32 to SysWOW64:
+// the system folder as it is named (MAX_PATH bytes) and the alias by which a 32-bit program
+// reaches the 64-bit one (Sysnative, MAX_PATH bytes; Vista and later). False elsewhere.
+bool FindNativeSystemFolder(char *system, char *native);
