@@ -188,26 +188,20 @@ TEST(WorkAreaBeside, OnlyATaskbarAlongAWholeSideIsLeftOut)
 
 TEST(UsableArea, TheSystemsWhereWindowsAlongTheSidesExplainItClippedLessTheTaskbars)
 {
+    // The taskbar, an app bar docked on the left, a second taskbar on top, one on another monitor.
+    const ScreenWindow shown[] = {{{0, 748, 1024, 768}, true},
+                                  {{0, 0, 40, 768}, false},
+                                  {{0, 0, 1024, 30}, true},
+                                  {{1024, 0, 1824, 40}, true}};
     const Rect monitor = {0, 0, 1024, 768};
-    const ScreenWindow taskbar = {{0, 748, 1024, 768}, true}, probe = {{0, 0, 40, 768}, false};
-    const ScreenWindow secondary = {{0, 0, 1024, 30}, true}, other = {{1024, 0, 1824, 40}, true};
-    const ScreenWindow both[] = {taskbar, probe}, three[] = {taskbar, secondary, other};
-    struct Case {
-        Rect system;
-        const ScreenWindow *windows;
-        int count;
-        Rect usable;
-    } cases[] = {
-        {{40, 0, 1024, 748}, both, 2, {40, 0, 1024, 748}},   // an app bar docked beside
-        {{0, 0, 1024, 748}, both, 2, {0, 0, 1024, 748}},     // not yet left out
-        {{0, 0, 1024, 580}, &taskbar, 1, {0, 0, 1024, 748}}, // stale: nothing fills the side
-        {{-800, 0, 0, 600}, &taskbar, 1, {0, 0, 1024, 748}}, // off the monitor
-        {{0, 0, 1024, 748}, three, 3, {0, 30, 1024, 748}},   // one more taskbar, one elsewhere
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(UsableArea(monitor, c.system, c.windows, c.count), c.usable) << c.system.right;
-    EXPECT_EQ(UsableArea(Rect{0, 0, 800, 600}, Rect{0, 0, 800, 748}, &taskbar, 1),
-              (Rect{0, 0, 800, 600}));
+    EXPECT_EQ(UsableArea(monitor, Rect{40, 0, 1024, 748}, shown, 2), (Rect{40, 0, 1024, 748}));
+    EXPECT_EQ(UsableArea(monitor, Rect{0, 0, 1024, 748}, shown, 2), (Rect{0, 0, 1024, 748}));
+    EXPECT_EQ(UsableArea(monitor, Rect{0, 0, 1024, 580}, shown, 1),
+              (Rect{0, 0, 1024, 748})); // stale
+    EXPECT_EQ(UsableArea(monitor, Rect{-800, 0, 0, 600}, shown, 1), (Rect{0, 0, 1024, 748}));
+    EXPECT_EQ(UsableArea(monitor, Rect{0, 0, 1024, 748}, shown, 4), (Rect{0, 30, 1024, 748}));
+    EXPECT_EQ(UsableArea(Rect{0, 0, 800, 600}, Rect{0, 0, 800, 748}, shown, 1),
+              (Rect{0, 0, 800, 600})); // the system's of the old mode
 }
 
 TEST(MoveInside, ABarOffTheWorkAreaComesOntoItWithItsSize)

@@ -207,7 +207,6 @@ TEST_F(FullScreen, ACaptionlessWindowOverTheMonitorInFrontPutsATopmostBarBehindI
     SetForegroundWindow(captioned);
     Pump(50);
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    EXPECT_EQ(GetForegroundWindow(), captioned);
     DestroyWindow(captioned);
     DestroyWindow(program);
 }

@@ -258,9 +258,9 @@ TEST_F(DisplayChange, AMovedWorkAreaBringsAFloatingBarOntoItAndHasAHiddenOneRead
     StoreDword("X", 10);
     StartBar();
     ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{10, 20, 44, 320}));
-    WNDCLASSA trayClass = {};
-    trayClass.lpfnWndProc = DefWindowProcA;
-    trayClass.lpszClassName = "Shell_SecondaryTrayWnd";
+    const WNDCLASSA trayClass = {
+        0,       DefWindowProcA, 0,       0,       nullptr,
+        nullptr, nullptr,        nullptr, nullptr, "Shell_SecondaryTrayWnd"};
     RegisterClassA(&trayClass);
     const HWND tray =
         CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_SecondaryTrayWnd", "", WS_POPUP | WS_VISIBLE, 0, 0,

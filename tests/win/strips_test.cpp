@@ -144,41 +144,26 @@ TEST_F(Strips, TheBarStaysTopmostWhenItDocksAgain)
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
-COLORREF PixelOf(HWND window, int x, int y)
-{
-    const HDC dc = GetDC(window);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(window, dc);
-    return c;
-}
-
-// Face, highlight and shadow in the bar's own surfaces: toolbar (its background, then the first
-// picture's top and bottom edge), command strip, grip strip, first button, bar.
-std::vector<COLORREF> BarColours(HWND button)
-{
-    const HWND toolbar = GetDlgItem(CommandStrip, IDC_COMMAND_TOOLBAR);
-    return {PixelOf(toolbar, 1, 1),       PixelOf(toolbar, 5, 7),   PixelOf(toolbar, 5, 13),
-            PixelOf(CommandStrip, 1, 1), PixelOf(GripStrip, 3, 3), PixelOf(button, 3, 3),
-            PixelOf(BarWindow, 0, 0)};
-}
-
-// A change of the system colours (high contrast, a theme) shows at once, twice in a row.
+// After a change of the system colours (high contrast, a theme) and after a second one back: the
+// face of the grip strip and of the first button, the toolbar's first picture's top and bottom
+// edge (highlight and shadow).
 TEST_F(Strips, NewSystemColoursRepaintTheBarItsStripsToolbarAndButtons)
 {
     StartBar();
     const int parts[] = {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW};
-    COLORREF before[3], contrast[3] = {RGB(0, 160, 0), RGB(255, 0, 0), RGB(0, 0, 255)};
-    for (int i = 0; i < 3; ++i)
-        before[i] = GetSysColor(parts[i]);
-    SetSysColors(3, parts, contrast);
-    Pump(200);
-    const std::vector<COLORREF> changed = BarColours(Button(0));
-    SetSysColors(3, parts, before);
-    Pump(200);
-    EXPECT_EQ(changed, (std::vector<COLORREF>{0x00a000, 0x0000ff, 0xff0000, 0x0000ff, 0x00a000,
-                                              0x00a000, 0x00a000}));
-    EXPECT_EQ(BarColours(Button(0)), (std::vector<COLORREF>{before[0], before[1], before[2], before[1],
-                                                   before[0], before[0], before[0]}));
+    COLORREF before[3] = {GetSysColor(parts[0]), GetSysColor(parts[1]), GetSysColor(parts[2])};
+    const COLORREF contrast[3] = {0x00a000, 0x0000ff, 0xff0000};
+    for (const COLORREF *set : {contrast, static_cast<const COLORREF *>(before)}) {
+        SetSysColors(3, parts, set);
+        Pump(200);
+        std::vector<COLORREF> seen;
+        for (const HWND window : {GripStrip, Button(0), Toolbar(), Toolbar()}) {
+            const HDC dc = GetDC(window);
+            seen.push_back(GetPixel(dc, 5, window == Toolbar() && seen.size() == 3 ? 13 : 7));
+            ReleaseDC(window, dc);
+        }
+        EXPECT_EQ(seen, (std::vector<COLORREF>{set[0], set[0], set[1], set[2]}));
+    }
 }
 
 } // namespace
