@@ -94,14 +94,14 @@ struct ShownWindows {
     int count;
 };
 
-// Collects the shown top-level windows, marking the shell's taskbars: the main one and those
-// Windows 8 and later give other monitors.
+// Collects the shown top-level windows but the bar, marking the shell's taskbars: the main one
+// and those Windows 8 and later give other monitors.
 static BOOL CALLBACK TakeShownWindow(HWND window, LPARAM lParam)
 {
     ShownWindows &shown = *reinterpret_cast<ShownWindows *>(lParam);
     RECT r;
     char name[32];
-    if (!IsWindowVisible(window) || !GetWindowRect(window, &r))
+    if (window == BarWindow || !IsWindowVisible(window) || !GetWindowRect(window, &r))
         return TRUE;
     const bool taskbar =
         GetClassNameA(window, name, sizeof name) &&

@@ -25,8 +25,8 @@ bool FindMonitorNamed(const char *name, Rect *found);
 // Whether the foreground window is a full-screen program on the bar's monitor.
 bool FullScreenProgramInFront();
 
-// The usable part of the monitor: the system's work area of it, clipped with it, less the shell's
-// taskbars (the main one and the other monitors' ones) that lie along one of its whole sides. The
-// system's own work area can lag behind a change of display mode (Wine keeps each process's
-// first one, and one computed from the taskbar's old place).
+// The usable part of the monitor (UsableArea) from the system's work area of it and the shown
+// top-level windows but the bar's own, which stands in its own way nowhere. The system's work
+// area can lag behind a change of display mode (Wine keeps each process's first one, and one
+// computed from the taskbar's old place).
 Rect WorkAreaOf(const Rect &monitor);
