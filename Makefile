@@ -45,4 +45,5 @@ dist: $(BUILD)/CMakeCache.txt | setup
 clean:
 	-bash scripts/testbed.sh down
 	-bash scripts/testbed.sh --monitors down
+	-bash scripts/testbed.sh --wow64 down
 	rm -rf $(BUILD)

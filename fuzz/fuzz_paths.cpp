@@ -74,12 +74,24 @@ void CheckHelpPath(const std::string &folder)
     Require(TextIn(path) == (formed ? whole : ""), "the help path is whole or empty");
 }
 
+// The system folder of a 32-bit program on 64-bit Windows, named through its alias.
+void CheckAlias(const std::string &path, const LeadBytes &lb)
+{
+    const std::string folder = "C:\\Windows\\System32", alias = "C:\\Windows\\Sysnative";
+    std::vector<char> mapped = OutputBuffer(kPathBufferSize);
+    const bool inside =
+        ThroughAlias(CString(path).data(), folder.c_str(), alias.c_str(), mapped.data(), lb);
+    Require(TextIn(mapped) == (inside ? alias + path.substr(folder.size()) : ""),
+            "a path in the folder keeps all after the folder, others map to nothing");
+}
+
 void CheckPath(const std::string &name, const LeadBytes &lb)
 {
     CheckFolderOf(name, lb);
     const std::string path = name.substr(0, kPathBufferSize - 1);
     CheckTitle(path, lb);
     CheckCutExtension(path, lb);
+    CheckAlias(path, lb);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make g++ googletest
   wine wine32:i386 wine64 xvfb xdotool imagemagick locales fonts-ipafont-gothic
   python3 unzip "clang-$clang_version" "libclang-rt-$clang_version-dev" libx11-dev
-  x11-xserver-utils libxinerama1:i386
+  x11-xserver-utils libxinerama1:i386 g++-mingw-w64-x86-64-posix
 )
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -14,15 +14,26 @@
 # one of 800x600, which Wine places at (-800, 0). Wine's 32-bit X11 driver reads them through
 # the 32-bit Xinerama library and would see the one screen again through a 32-bit XRandR
 # library; monitors set after Wine started are not seen until its wineserver starts again.
+#
+# With --wow64 first, the same for the 64-bit test bed: the main one's desktop in a prefix of
+# 64-bit Windows, build/wineprefix-wow64, where 32-bit programs run under WOW64 as there.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 monitors=false
-if [ "${1:-}" = "--monitors" ]; then monitors=true; shift; fi
-if $monitors; then
+flag=
+arch=win32
+case "${1:-}" in --monitors | --wow64) flag="$1 "; shift ;; esac
+if [ "$flag" = "--monitors " ]; then
+  monitors=true
   state="$root/build/testbed-monitors"
   export WINEPREFIX="$root/build/wineprefix-monitors"
   screen=1824x768x24
+elif [ "$flag" = "--wow64 " ]; then
+  state="$root/build/testbed-wow64"
+  export WINEPREFIX="$root/build/wineprefix-wow64"
+  screen=1024x768x24
+  arch=win64
 else
   state="$root/build/testbed"
   export WINEPREFIX="$root/build/wineprefix"
@@ -30,7 +41,7 @@ else
 fi
 mkdir -p "$state"
 
-export WINEARCH=win32
+export WINEARCH=$arch
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -147,7 +158,7 @@ desktop_up() {
 # What a test needs: the recorded display answering and the Wine desktop on it (the desktop is
 # the wineserver's: it ends with it). Without them a test would hang until its time-out.
 check() {
-  local how="start it with scripts/testbed.sh $($monitors && echo '--monitors ')up (make test does, and stops it afterwards)"
+  local how="start it with scripts/testbed.sh ${flag}up (make test does, and stops it afterwards)"
   [ -f "$state/display" ] || fail "the test bed is not running; $how"
   if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
     [ -f "$state/xvfb.pid" ] && fail "the test bed's Xvfb on display $DISPLAY has ended; $how"
@@ -169,5 +180,5 @@ case "${1:-}" in
          printf 'export %s=%q\n' "$v" "${!v:-}"; done ;;
   check) check ;;
   exec) shift; check; exec "$@" ;;
-  *) echo "usage: $0 [--monitors] up [--user-display] | down | env | check | exec COMMAND..." >&2; exit 2 ;;
+  *) echo "usage: $0 [--monitors | --wow64] up [--user-display] | down | env | check | exec COMMAND..." >&2; exit 2 ;;
 esac

@@ -117,9 +117,25 @@ static INT_PTR CALLBACK SettingsProc(HWND dialog, UINT message, WPARAM wParam, L
     }
 }
 
+// The box shows on while Windows starts the bar: the machine-wide entry may be there from an
+// earlier start as administrator. Unticked, it stays on where the entry cannot be deleted.
+static void FollowAutostart(int before)
+{
+    if (Settings.StartExecFlg == before)
+        return;
+    const int starts =
+        ApplyAutostart(HKEY_LOCAL_MACHINE, Settings.StartExecFlg == 1, Settings.curpath) ? 1 : 0;
+    if (starts != Settings.StartExecFlg) {
+        Settings.StartExecFlg = starts;
+        WriteSetting(kStartExecFlg, starts);
+    }
+}
+
 // What the dialog changed is applied to the running bar at once.
 void RunSettingsCommand()
 {
+    if (AutostartRemains(HKEY_LOCAL_MACHINE))
+        Settings.StartExecFlg = 1;
     const SettingsRecord before = Settings;
     if (DialogBoxParamA(Instance, CONFIG_TEMPLATE, BarWindow, SettingsProc, 0) == CONFIG_IMPORTED)
         TakeImportedBar();
@@ -129,7 +145,6 @@ void RunSettingsCommand()
         ApplyTopMode();
     if (Settings.HideMode != before.HideMode && Settings.FloatMode == 0)
         SwitchHideMode(before.HideMode);
-    if (Settings.StartExecFlg != before.StartExecFlg)
-        ApplyAutostart(HKEY_LOCAL_MACHINE, Settings.StartExecFlg == 1, Settings.curpath);
+    FollowAutostart(before.StartExecFlg);
     FollowAutoHideMode(Settings.HideTime != before.HideTime);
 }

@@ -130,17 +130,26 @@ static void Remember(KnownIcon *known, const char *file, int size, const FileSta
 
 // The return value, not the record's icon field, tells whether the shell found the file. The
 // small list serves where its pictures, of the system's small-icon size, are as large as asked;
-// else the large one, its pictures made smaller: never a smaller picture stretched.
-static HICON AskShell(const char *file, int size)
+// else the large one, its pictures made smaller: never a smaller picture stretched. Some shells
+// (Wine's) cannot find a file named through the 64-bit system folder's alias, which the file
+// system opens: an existing file then shows its own first icon, else its type's.
+static HICON AskShell(const char *file, int size, const FileStamp *stamp)
 {
     const bool small = GetSystemMetrics(SM_CXSMICON) >= size;
     const int listSize = GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON);
+    const UINT kind = SHGFI_SYSICONINDEX | (small ? SHGFI_SMALLICON : 0);
     SHFILEINFOA info = {};
-    const HIMAGELIST list = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(
-        file, 0, &info, sizeof info, SHGFI_SYSICONINDEX | (small ? SHGFI_SMALLICON : 0)));
-    if (!list)
-        return nullptr;
-    const HICON icon = GetImageListIcon(list, info.iIcon, ILD_NORMAL);
+    HIMAGELIST list =
+        reinterpret_cast<HIMAGELIST>(SHGetFileInfoA(file, 0, &info, sizeof info, kind));
+    HICON icon = nullptr;
+    if (!list && stamp)
+        ExtractIconExA(file, 0, small ? nullptr : &icon, small ? &icon : nullptr, 1);
+    if (!list && stamp && !icon)
+        list = reinterpret_cast<HIMAGELIST>(
+            SHGetFileInfoA(file, stamp->folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL,
+                           &info, sizeof info, kind | SHGFI_USEFILEATTRIBUTES));
+    if (list)
+        icon = GetImageListIcon(list, info.iIcon, ILD_NORMAL);
     if (!icon || listSize == size)
         return icon;
     return static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYDELETEORG));
@@ -153,7 +162,7 @@ HICON CreateFileIcon(const char *file, int size)
     const bool there = ReadStamp(file, &stamp);
     if (known && there && SameStamp(known->stamp, stamp))
         return CreateIconIndirect(&known->picture);
-    const HICON icon = AskShell(file, size);
+    const HICON icon = AskShell(file, size, there ? &stamp : nullptr);
     if (icon && there)
         Remember(known, file, size, stamp, icon);
     return icon;

@@ -4,6 +4,7 @@
 
 #include "placement/barwindow.h"
 #include "store/slots.h"
+#include "system/syslib.h"
 #include "text/codepage.h"
 
 // The show command for a slot's show-mode digit: anything but minimised or maximised is normal.
@@ -13,15 +14,35 @@ static int ShowCommandFor(int showMode)
     return showMode >= 0 && showMode <= 2 ? kShowCommands[showMode] : SW_SHOWNORMAL;
 }
 
+// Looked up once: the system folder and its 64-bit alias, while the bar runs under WOW64.
+static struct {
+    bool known, redirected;
+    char system[MAX_PATH], native[MAX_PATH];
+} SystemFolder;
+
+void ReachableFile(const char *stored, char *file)
+{
+    if (!SystemFolder.known) {
+        SystemFolder.redirected = FindNativeSystemFolder(SystemFolder.system, SystemFolder.native);
+        SystemFolder.known = true;
+    }
+    if (!SystemFolder.redirected ||
+        !ThroughAlias(stored, SystemFolder.system, SystemFolder.native, file, ActiveLeadBytes()))
+        lstrcpynA(file, stored, kPathBufferSize);
+}
+
+// The working directory is the stored folder: the program started may be a 64-bit one, for
+// which the alias names no folder.
 INT_PTR OpenSlot(int slot)
 {
-    char file[kPathBufferSize];
-    ReadSlotRecord(kFileField, slot, file, kPathBufferSize);
+    char stored[kPathBufferSize], file[kPathBufferSize];
+    ReadSlotRecord(kFileField, slot, stored, kPathBufferSize);
     const int show = ShowCommandFor(ReadSlotOptions(slot).showMode);
-    if (file[0] == '\0')
+    if (stored[0] == '\0')
         return 0;
     char directory[kPathBufferSize];
-    FolderOf(file, directory, ActiveLeadBytes());
+    FolderOf(stored, directory, ActiveLeadBytes());
+    ReachableFile(stored, file);
     return reinterpret_cast<INT_PTR>(
         ShellExecuteA(BarWindow, "open", file, nullptr, directory, show));
 }
@@ -72,10 +93,11 @@ bool FetchDroppedPath(HDROP drop, UINT index, wchar_t *wide, char *path)
 // cannot change what the later files are handed to.
 void OpenSlotWithDroppedFiles(int slot, HDROP drop)
 {
-    char program[kPathBufferSize];
-    ReadSlotRecord(kFileField, slot, program, kPathBufferSize);
+    char stored[kPathBufferSize], program[kPathBufferSize];
+    ReadSlotRecord(kFileField, slot, stored, kPathBufferSize);
     char directory[kPathBufferSize];
-    FolderOf(program, directory, ActiveLeadBytes());
+    FolderOf(stored, directory, ActiveLeadBytes());
+    ReachableFile(stored, program);
     const UINT count = LOWORD(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
     for (UINT i = 0; i < count; ++i) {
         wchar_t wide[kWidePathSize];

@@ -4,6 +4,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+// The stored file as the bar opens, draws and checks it, into file (kPathBufferSize bytes): a
+// 32-bit program on 64-bit Windows is sent from the system folder to the 32-bit one, but the user
+// registered what Explorer shows there, the 64-bit one; a path there is named through its alias.
+// Other paths as stored.
+void ReachableFile(const char *stored, char *file);
+
 // The shell's result (above 32 is success), or 0 when the slot holds no file.
 INT_PTR OpenSlot(int slot);
 

@@ -10,6 +10,7 @@
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
+#include "system/syslib.h"
 
 static SlotPropertiesOpener OpenProperties;
 
@@ -51,10 +52,11 @@ static LaunchButton *StateOf(HWND button)
 // The title read here is copied by the tooltip window.
 static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
 {
-    char text[kPathBufferSize];
+    char text[kPathBufferSize], file[kPathBufferSize];
     ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
     if (text[0] != '\0') {
-        state->icon = CreateFileIcon(text, BarScaled(kSmallIconSize));
+        ReachableFile(text, file);
+        state->icon = CreateFileIcon(file, BarScaled(kSmallIconSize));
         SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state->icon));
     }
     ReadSlotRecord(kTitleField, state->slot, text, kPathBufferSize);
@@ -230,6 +232,7 @@ HWND CreateLaunchButton(HWND panel, int slot, int x, int y, int width, int heigh
         HeapFree(GetProcessHeap(), 0, state);
         return button;
     }
+    AcceptDropsFromLowerIntegrity(button);
     state->slot = slot;
     state->kept = reinterpret_cast<WNDPROC>(GetWindowLongA(button, GWL_WNDPROC));
     SetWindowLongA(button, GWL_USERDATA, reinterpret_cast<LONG>(state));

@@ -45,7 +45,7 @@ static void DestroyPanel()
 static INT_PTR CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
 
 // What the panel shown was built for.
-static ButtonPage Built;
+static ButtonPage Built = {};
 
 static void PlacePanel()
 {

@@ -137,3 +137,11 @@ void CreateCommandToolbar()
                                       sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
 }
+
+// The toolbar maps its pictures' greys and white to the button colours as it is made: made anew,
+// it shows the new colours.
+void RecolourToolbar()
+{
+    CreateCommandToolbar();
+    FitToolbar();
+}

@@ -16,3 +16,6 @@ void CreateGripStrip(HWND bar);
 // Builds the four-button toolbar on the command strip with the pictures of the bar's DPI, and
 // sets the command strip size; called again, builds it anew.
 void CreateCommandToolbar();
+
+// After a change of the system colours: the toolbar's pictures in the new button colours.
+void RecolourToolbar();

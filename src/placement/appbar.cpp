@@ -14,6 +14,12 @@ static Rect Taskbar;
 // From ABM_NEW to ABM_REMOVE: the shell knows the bar.
 static bool Registered;
 static AppBarObserver Observer;
+// While a full-screen program is in front, by the shell's notice or as the foreground changed.
+static bool BehindProgram;
+// Windows tells of a new foreground window, and of the focus it takes; some window systems
+// (Wine) of the focus only.
+static const DWORD kForegroundEvents[] = {EVENT_SYSTEM_FOREGROUND, EVENT_OBJECT_FOCUS};
+static HWINEVENTHOOK ForegroundHooks[2];
 
 void ObserveAppBarMessages(AppBarObserver observer)
 {
@@ -65,6 +71,14 @@ void RejoinShell()
     KeepHiddenBarHidden();
 }
 
+void ReadTaskbarAgain()
+{
+    if (Settings.FloatMode != 0 || Settings.HideMode == 0)
+        return;
+    RegisterAppBar(Settings.HideMode);
+    KeepHiddenBarHidden();
+}
+
 void DockOnNewScreen()
 {
     PositionAppBar(Settings.AppBarMode);
@@ -87,7 +101,13 @@ void PositionAppBar(int edge)
         return;
     }
     AppBar.uEdge = edge;
-    const Rect monitor = MonitorHolding(POINT{Settings.MonitorX, Settings.MonitorY});
+    Rect monitor;
+    if (FindMonitorNamed(Settings.MonitorName, &monitor)) {
+        Settings.MonitorX = monitor.left;
+        Settings.MonitorY = monitor.top;
+    } else {
+        monitor = MonitorHolding(POINT{Settings.MonitorX, Settings.MonitorY});
+    }
     AppBar.rc = ToRECT(monitor);
     SendToShell(ABM_QUERYPOS, &AppBar);
     AppBar.rc = ToRECT(EdgeStrip(ToRect(AppBar.rc), edge, BarScaled(kDockedThickness)));
@@ -143,12 +163,40 @@ int QueryTaskbarMargin()
 // taking the focus from it, and takes its band again when the program has left full screen.
 static void FollowFullScreenProgram(bool opened)
 {
+    if (opened == BehindProgram)
+        return;
+    BehindProgram = opened;
     if (Settings.TopMode != 1)
         return;
     if (opened)
         SetWindowPos(BarWindow, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     else
         ApplyTopMode();
+}
+
+// The shell does not tell of every full-screen program (a borderless window, a maximised
+// pop-up), nor an auto-hiding bar, which it does not know, of any.
+static void CALLBACK OnForegroundChange(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD)
+{
+    if (Settings.FloatMode == 0)
+        FollowFullScreenProgram(FullScreenProgramInFront());
+}
+
+void StartFollowingForeground()
+{
+    BehindProgram = false;
+    for (int i = 0; i < 2; ++i)
+        ForegroundHooks[i] = SetWinEventHook(kForegroundEvents[i], kForegroundEvents[i], nullptr,
+                                             OnForegroundChange, 0, 0, WINEVENT_OUTOFCONTEXT);
+}
+
+void StopFollowingForeground()
+{
+    for (HWINEVENTHOOK &hook : ForegroundHooks) {
+        if (hook)
+            UnhookWinEvent(hook);
+        hook = nullptr;
+    }
 }
 
 void HandleAppBarNotify(WPARAM code, LPARAM lParam)

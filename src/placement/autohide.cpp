@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "placement/barwindow.h"
+#include "placement/monitors.h"
 #include "placement/rules.h"
 #include "placement/winrect.h"
 #include "res/resource.h"
@@ -99,25 +100,6 @@ void AutoHideTick()
 {
     HideStep();
     FollowAutoHideMode(false);
-}
-
-// The desktop covers the screen too (the system's window, the shell's, and the shell's worker
-// windows that show it), and so may a maximised window where the taskbar hides; none of them is
-// a full-screen program. A program full screen on another monitor leaves the bar's alone.
-static bool FullScreenProgramInFront()
-{
-    const HWND front = GetForegroundWindow();
-    char className[16];
-    if (!front || front == GetDesktopWindow() || front == GetShellWindow() || IsZoomed(front) ||
-        (GetClassNameA(front, className, sizeof className) && !lstrcmpA(className, "WorkerW")))
-        return false;
-    const HMONITOR screen = MonitorFromWindow(front, MONITOR_DEFAULTTONEAREST);
-    RECT window;
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    return screen == MonitorFromWindow(BarWindow, MONITOR_DEFAULTTONEAREST) &&
-           GetWindowRect(front, &window) && GetMonitorInfoA(screen, &monitor) &&
-           CoversWhole(ToRect(window), ToRect(monitor.rcMonitor));
 }
 
 void RevealBar()

@@ -42,17 +42,29 @@ void RestoreFloatGeometry()
     MoveBarTo(OnWorkArea(Settings.X, Settings.Y, Size{shape.width, shape.height}));
 }
 
-void FollowDisplayChange()
+static void FitFloatingBar()
 {
-    if (Settings.FloatMode == 0) {
-        DockOnNewScreen();
-        return;
-    }
     RECT r;
     GetWindowRect(BarWindow, &r);
     const RECT fitted = OnWorkArea(r.left, r.top, Size{r.right - r.left, r.bottom - r.top});
     if (!EqualRect(&fitted, &r))
         MoveBarTo(fitted);
+}
+
+void FollowDisplayChange()
+{
+    if (Settings.FloatMode == 0)
+        DockOnNewScreen();
+    else
+        FitFloatingBar();
+}
+
+void FollowWorkArea()
+{
+    if (Settings.FloatMode == 0)
+        ReadTaskbarAgain();
+    else
+        FitFloatingBar();
 }
 
 static void TakeFloatRect(const RECT &r)
@@ -114,6 +126,7 @@ static void DockAt(int edge, const Rect &monitor)
     Settings.AppBarMode = edge;
     Settings.MonitorX = monitor.left;
     Settings.MonitorY = monitor.top;
+    NameMonitor(monitor, Settings.MonitorName);
     if (Settings.FloatMode != 0) {
         Settings.FloatMode = 0;
         EnterDockedStyle();

@@ -16,6 +16,11 @@ void RestoreFloatGeometry();
 // nearest one.
 void FollowDisplayChange();
 
+// The work area changed (the taskbar moved, sized or began to auto-hide, an app bar came or
+// went): an auto-hiding bar reads the taskbar again, a floating bar no longer wholly on its
+// monitor's work area comes onto it. A registered bar hears of it from the shell.
+void FollowWorkArea();
+
 // The bar window's move or size loop: its start, each move (the proposed rectangle is
 // rewritten) and its end, which docks the bar or lets it float.
 void BeginBarDrag();

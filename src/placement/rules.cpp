@@ -1,5 +1,6 @@
 #include "placement/rules.h"
 
+#include <algorithm>
 #include <climits>
 
 int EdgeAtPoint(int x, int y, const Rect &work)
@@ -60,9 +61,9 @@ bool IsEmptyRect(const Rect &r)
     return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
 }
 
-bool CoversWhole(const Rect &window, const Rect &monitor)
+bool IsFullScreenOn(const Rect &window, const Rect &monitor, bool captioned)
 {
-    return window.left <= monitor.left && window.top <= monitor.top &&
+    return !captioned && window.left <= monitor.left && window.top <= monitor.top &&
            window.right >= monitor.right && window.bottom >= monitor.bottom;
 }
 
@@ -83,6 +84,57 @@ Rect WorkAreaBeside(Rect monitor, const Rect &taskbar)
     else if (taskbar.top <= monitor.top && taskbar.bottom >= monitor.bottom)
         LeaveOutEnd(&monitor.left, &monitor.right, taskbar.left, taskbar.right);
     return monitor;
+}
+
+// Whether window lies along the whole of the monitor's side of this edge and reaches the area.
+static bool FillsSide(const Rect &w, const Rect &monitor, const Rect &area, int edge)
+{
+    if (IsVerticalEdge(edge) && (w.top > monitor.top || w.bottom < monitor.bottom))
+        return false;
+    if (!IsVerticalEdge(edge) && (w.left > monitor.left || w.right < monitor.right))
+        return false;
+    switch (edge) {
+    case kEdgeLeft:
+        return w.left <= monitor.left && w.right >= area.left;
+    case kEdgeTop:
+        return w.top <= monitor.top && w.bottom >= area.top;
+    case kEdgeRight:
+        return w.right >= monitor.right && w.left <= area.right;
+    default:
+        return w.bottom >= monitor.bottom && w.top <= area.bottom;
+    }
+}
+
+static bool SideFilled(const Rect &monitor, const Rect &area, int edge, const ScreenWindow *windows,
+                       int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (FillsSide(windows[i].rect, monitor, area, edge))
+            return true;
+    return false;
+}
+
+Rect UsableArea(const Rect &monitor, const Rect &systemWork, const ScreenWindow *windows, int count)
+{
+    Rect area = {std::max(monitor.left, systemWork.left), std::max(monitor.top, systemWork.top),
+                 std::min(monitor.right, systemWork.right),
+                 std::min(monitor.bottom, systemWork.bottom)};
+    if (area.left >= area.right || area.top >= area.bottom)
+        area = monitor;
+    const Rect clipped = area;
+    if (clipped.left > monitor.left && !SideFilled(monitor, clipped, kEdgeLeft, windows, count))
+        area.left = monitor.left;
+    if (clipped.top > monitor.top && !SideFilled(monitor, clipped, kEdgeTop, windows, count))
+        area.top = monitor.top;
+    if (clipped.right < monitor.right && !SideFilled(monitor, clipped, kEdgeRight, windows, count))
+        area.right = monitor.right;
+    if (clipped.bottom < monitor.bottom &&
+        !SideFilled(monitor, clipped, kEdgeBottom, windows, count))
+        area.bottom = monitor.bottom;
+    for (int i = 0; i < count; ++i)
+        if (windows[i].taskbar)
+            area = WorkAreaBeside(area, windows[i].rect);
+    return area;
 }
 
 // The start of a span of this length that lies inside [from, to], nearest to start; a span

@@ -45,14 +45,29 @@ bool CountAwayTick(HideCount *count);
 
 bool IsEmptyRect(const Rect &r);
 
-// A window covering the whole of its monitor is a full-screen program (a presentation, a video),
-// which the bar must not come out over.
-bool CoversWhole(const Rect &window, const Rect &monitor);
+// A window without a caption covering the whole of its monitor is a full-screen program (a
+// presentation, a video, a game in a borderless window, a maximised pop-up), which the bar must
+// not stand or come out over.
+bool IsFullScreenOn(const Rect &window, const Rect &monitor, bool captioned);
 
 // The monitor less the shell's taskbar, where the taskbar lies along one of its whole sides; a
 // taskbar elsewhere (still where an earlier display mode had it, or on another monitor) takes
 // nothing.
 Rect WorkAreaBeside(Rect monitor, const Rect &taskbar);
+
+// A shown top-level window, and whether it is one of the shell's taskbars.
+struct ScreenWindow {
+    Rect rect;
+    bool taskbar;
+};
+
+// The usable part of a monitor. The system's work area of it, clipped with the monitor (the
+// system may keep one of an earlier mode), where it is sound: a side of it short of the
+// monitor's stands only where a window lies along that whole side of the monitor and reaches
+// to it (a taskbar, an app bar), else the monitor's side is taken. Then less each taskbar that
+// lies along a whole side (the main one and those of other monitors).
+Rect UsableArea(const Rect &monitor, const Rect &systemWork, const ScreenWindow *windows,
+                int count);
 
 // Where a rectangle of this size (no side negative) at (left, top) lies wholly inside area,
 // moved as little as possible; one larger than area keeps its left or top side on area's, where

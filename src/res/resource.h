@@ -20,6 +20,10 @@
 #define EXECLIST_TEMPLATE "EXECLIST"
 #define ABOUTDLG_TEMPLATE "ABOUTDLG"
 
+// The system's message by which Explorer hands the data of a drop to a window of another
+// process; no header names it.
+#define WM_COPYGLOBALDATA 0x0049
+
 // Private messages (WM_USER is 0x0400).
 #define UM_REBUILD_PANEL (0x0400 + 28)
 #define UM_CHECK_TASKBAR (0x0400 + 29)

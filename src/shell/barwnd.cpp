@@ -54,6 +54,9 @@ static LRESULT OnCreate(HWND window)
     // The placement above laid the panel out before the strips existed.
     RebuildPanel();
     TaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    AcceptFromLowerIntegrity(window, TaskbarCreated);
+    AcceptFromLowerIntegrity(window, UM_APPBAR_NOTIFY);
+    AcceptDropsFromLowerIntegrity(window);
     PostMessageA(window, UM_LATE_INIT, 0, 0);
     return 0;
 }
@@ -64,6 +67,7 @@ static LRESULT OnDestroy()
         return 0;
     Created = false;
     StopAutoHideTimer();
+    StopFollowingForeground();
     if (Settings.FloatMode == 0)
         RemoveAppBar(Settings.HideMode);
     SavePlacement();
@@ -83,6 +87,7 @@ static LRESULT OnLateInit()
     ResolveProgramFolder(Instance);
     RunStartupSlots();
     StartAutoHideTimer();
+    StartFollowingForeground();
     return 0;
 }
 
@@ -156,6 +161,33 @@ static LRESULT OnExitSizeMove(HWND window)
     return 0;
 }
 
+// The work area moves when the taskbar or another app bar does; the DPI may change with a setting.
+static LRESULT OnSettingChange(HWND window, WPARAM what)
+{
+    if (what == SPI_SETWORKAREA)
+        FollowWorkArea();
+    FollowBarDpi(WindowDpi(window));
+    return 0;
+}
+
+static BOOL CALLBACK PassColourChange(HWND child, LPARAM)
+{
+    SendMessageA(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
+// The system tells top-level windows only; the common controls among the bar's children (the
+// toolbar) keep colours of their own until their window passes the notice on. Then the bar,
+// its strips, toolbar and buttons are drawn again in the new colours, whatever caused the change
+// (high contrast, a theme) and whether or not the system repaints.
+static LRESULT OnSysColorChange(HWND window)
+{
+    EnumChildWindows(window, PassColourChange, 0);
+    RecolourToolbar();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return 0;
+}
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -180,13 +212,14 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         FollowBarDpi(WindowDpi(window));
         return 0;
     case WM_SETTINGCHANGE:
-        FollowBarDpi(WindowDpi(window));
-        return 0;
+        return OnSettingChange(window, wParam);
     case WM_DPICHANGED: // the new DPI, not the rectangle proposed: an edge's bar keeps its edge
         FollowBarDpi(LOWORD(wParam));
         return 0;
     case WM_COMMAND:
         return OnCommand(window, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        return OnSysColorChange(window);
     case WM_TIMER:
         AutoHideTick();
         return 0;

@@ -247,3 +247,13 @@ bool DeleteWholeKey(HKEY hive, const char *path)
     RegCloseKey(key);
     return emptied && RegDeleteKeyA(hive, path) == ERROR_SUCCESS;
 }
+
+bool ValueExists(HKEY hive, const char *path, const char *name)
+{
+    HKEY key;
+    if (!OpenKey(hive, path, &key))
+        return false;
+    const LONG result = RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}

@@ -34,6 +34,9 @@ int ReadStringFrom(HKEY key, const char *name, char *buffer, DWORD size);
 // Stores text with its terminating NUL. 1 when the value was stored, else 0.
 int WriteString(HKEY hive, const char *path, const char *name, const char *text);
 
+// Whether the key holds a value of this name, of any type.
+bool ValueExists(HKEY hive, const char *path, const char *name);
+
 // Creates the key when missing, then removes the value. 1 when the value is gone (or was never
 // there), else 0.
 int DeleteValue(HKEY hive, const char *path, const char *name);

@@ -8,6 +8,7 @@
 
 const char kRootKey[] = ROOT_KEY_PATH;
 const char kCurPathValue[] = "curpath";
+const char kMonitorNameValue[] = "MonitorName";
 
 const Setting kHideTime = {"HideTime", 200};
 const Setting kTimerSound = {"TimerSound", 0};
@@ -78,6 +79,8 @@ void LoadSettings()
     Settings.Height = height > 0 ? height : 0;
     Settings.MonitorX = ReadSettingFrom(key, kMonitorX);
     Settings.MonitorY = ReadSettingFrom(key, kMonitorY);
+    Settings.MonitorName[0] = '\0';
+    ReadStringFrom(key, kMonitorNameValue, Settings.MonitorName, sizeof Settings.MonitorName);
     if (key)
         RegCloseKey(key);
 }
@@ -109,6 +112,7 @@ void SavePlacementSettings()
     WriteSetting(kAppBarMode, Settings.AppBarMode);
     WriteSetting(kMonitorX, Settings.MonitorX);
     WriteSetting(kMonitorY, Settings.MonitorY);
+    WriteString(HKEY_CURRENT_USER, kRootKey, kMonitorNameValue, Settings.MonitorName);
     WriteSetting(kDispPage, Settings.DispPage);
 }
 

@@ -9,6 +9,7 @@
 #define ROOT_KEY_PATH "Software\\Quorvane\\korimbel"
 extern const char kRootKey[];
 extern const char kCurPathValue[];
+extern const char kMonitorNameValue[];
 
 struct Setting {
     const char *name;
@@ -40,6 +41,9 @@ struct SettingsRecord {
     int X, Y, Width, Height; // the floating rectangle; no side below 0
     // The top-left corner of the monitor the bar docks on; (0, 0) is always the primary monitor's.
     int MonitorX, MonitorY;
+    // That monitor's device name, empty where none is known: it names the monitor still when a
+    // monitor left of it changed its mode or the primary changed, which moves its corner.
+    char MonitorName[CCHDEVICENAME];
     // The program folder: lower-cased, base of the autostart entry and of the help document.
     char curpath[kProgramFolderSize];
 };

@@ -26,3 +26,15 @@ extern decltype(&ImageList_GetIcon) GetImageListIcon;
 // The DPI of the window's monitor; where the system has no per-window DPI (before Windows 10),
 // the system's.
 int WindowDpi(HWND window);
+
+// A bar started as administrator still hears the shell and Explorer, which run at a lower
+// integrity level: the window takes this message from them. Nothing where Windows has no such
+// levels (XP).
+void AcceptFromLowerIntegrity(HWND window, UINT message);
+// The messages that carry files dropped from Explorer.
+void AcceptDropsFromLowerIntegrity(HWND window);
+
+// Under WOW64 (this 32-bit program on 64-bit Windows), which sends it from System32 to SysWOW64:
+// the system folder as it is named (MAX_PATH bytes) and the alias by which a 32-bit program
+// reaches the 64-bit one (Sysnative, MAX_PATH bytes; Vista and later). False elsewhere.
+bool FindNativeSystemFolder(char *system, char *native);

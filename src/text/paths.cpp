@@ -1,5 +1,6 @@
 #include "text/paths.h"
 
+#include <algorithm>
 #include <cstring>
 
 static void CopyBounded(char *to, const char *from, size_t size)
@@ -76,4 +77,26 @@ bool FormRunEntry(const char *folder, char *entry)
 bool FormHelpPath(const char *folder, char *path)
 {
     return JoinPath(folder, "korimbel.htm", path, kPathBufferSize);
+}
+
+bool ThroughAlias(const char *path, const char *folder, const char *alias, char *mapped,
+                  const LeadBytes &lb)
+{
+    const size_t folderLength = std::strlen(folder), aliasLength = std::strlen(alias);
+    const size_t rest = std::strlen(path) - std::min(folderLength, std::strlen(path));
+    mapped[0] = '\0';
+    if (folderLength == 0 || folderLength >= kPathBufferSize ||
+        aliasLength + rest >= kPathBufferSize)
+        return false;
+    char head[kPathBufferSize], lowered[kPathBufferSize];
+    CopyBounded(head, path, folderLength + 1);
+    CopyBounded(lowered, folder, kPathBufferSize);
+    LowerCaseSingleBytes(head, lb);
+    LowerCaseSingleBytes(lowered, lb);
+    const char after = path[std::strlen(head)];
+    if (std::strcmp(head, lowered) != 0 || (after != '\0' && after != '\\'))
+        return false;
+    std::memcpy(mapped, alias, aliasLength);
+    std::memcpy(mapped + aliasLength, path + folderLength, rest + 1);
+    return true;
 }

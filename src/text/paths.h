@@ -31,3 +31,9 @@ bool FormRunEntry(const char *folder, char *entry);
 // The help document beside the program: "<folder>\korimbel.htm", never quoted. False, with path
 // empty, as for FormRunEntry.
 bool FormHelpPath(const char *folder, char *path);
+
+// A path inside folder (the folder itself, or below it; letters of either case) named through
+// alias instead: "C:\Windows\System32\x.exe" through "C:\Windows\Sysnative". mapped holds
+// kPathBufferSize bytes. False, with mapped empty, for a path elsewhere or one that would not fit.
+bool ThroughAlias(const char *path, const char *folder, const char *alias, char *mapped,
+                  const LeadBytes &lb);

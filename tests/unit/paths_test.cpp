@@ -112,6 +112,22 @@ TEST(FolderOf, AFolderIsTakenWholeOrNotAtAll)
     EXPECT_FALSE(found);
 }
 
+TEST(ThroughAlias, APathInTheSystemFolderOfEitherCaseGoesThroughSysnative)
+{
+    const char *const cases[][2] = {
+        {"C:\\Windows\\System32\\probe.exe", "C:\\Windows\\Sysnative\\probe.exe"},
+        {"c:\\windows\\SYSTEM32\\a\\b.cpl", "C:\\Windows\\Sysnative\\a\\b.cpl"},
+        {"C:\\Windows\\System32", "C:\\Windows\\Sysnative"},
+        {"C:\\Windows\\System32x\\probe.exe", ""}, // another folder
+        {"C:\\Windows\\SysWOW64\\probe.exe", ""},
+    };
+    for (const auto &c : cases) {
+        char mapped[kPathBufferSize];
+        ThroughAlias(c[0], "C:\\Windows\\system32", "C:\\Windows\\Sysnative", mapped, kSjis);
+        EXPECT_EQ(std::string(mapped), c[1]) << c[0];
+    }
+}
+
 TEST(QuoteIfBlank, OnlyPathsWithBlanksAreQuoted)
 {
     EXPECT_EQ(Quoted("C:\\My Documents\\a b.txt"), "\"C:\\My Documents\\a b.txt\"");

@@ -164,12 +164,13 @@ TEST(RectAt, FarSidesAreClamped)
     EXPECT_EQ(Span(10, 40), 30);
 }
 
-TEST(CoversWhole, AWindowOverTheWholeMonitorIsFullScreen)
+TEST(IsFullScreenOn, ACaptionlessWindowOverTheWholeMonitor)
 {
     const Rect monitor = {0, 0, 1024, 768};
-    EXPECT_TRUE(CoversWhole(monitor, monitor));
-    EXPECT_TRUE(CoversWhole((Rect{-8, -8, 1032, 776}), monitor));
-    EXPECT_FALSE(CoversWhole((Rect{0, 0, 1024, 748}), monitor)); // a maximised window
+    EXPECT_TRUE(IsFullScreenOn(monitor, monitor, false));
+    EXPECT_TRUE(IsFullScreenOn((Rect{-8, -8, 1032, 776}), monitor, false)); // a maximised pop-up
+    EXPECT_FALSE(IsFullScreenOn((Rect{-8, -8, 1032, 776}), monitor, true)); // with its caption
+    EXPECT_FALSE(IsFullScreenOn((Rect{0, 0, 1024, 748}), monitor, false));
 }
 
 TEST(WorkAreaBeside, OnlyATaskbarAlongAWholeSideIsLeftOut)
@@ -183,6 +184,24 @@ TEST(WorkAreaBeside, OnlyATaskbarAlongAWholeSideIsLeftOut)
     EXPECT_EQ(WorkAreaBeside(monitor, (Rect{0, 580, 800, 600})), monitor);
     EXPECT_EQ(WorkAreaBeside(monitor, (Rect{0, 0, 0, 0})), monitor);
     EXPECT_EQ(WorkAreaBeside(monitor, (Rect{-1024, 748, 0, 768})), monitor);
+}
+
+TEST(UsableArea, TheSystemsWhereWindowsAlongTheSidesExplainItClippedLessTheTaskbars)
+{
+    // The taskbar, an app bar docked on the left, a second taskbar on top, one on another monitor.
+    const ScreenWindow shown[] = {{{0, 748, 1024, 768}, true},
+                                  {{0, 0, 40, 768}, false},
+                                  {{0, 0, 1024, 30}, true},
+                                  {{1024, 0, 1824, 40}, true}};
+    const Rect monitor = {0, 0, 1024, 768};
+    EXPECT_EQ(UsableArea(monitor, Rect{40, 0, 1024, 748}, shown, 2), (Rect{40, 0, 1024, 748}));
+    EXPECT_EQ(UsableArea(monitor, Rect{0, 0, 1024, 748}, shown, 2), (Rect{0, 0, 1024, 748}));
+    EXPECT_EQ(UsableArea(monitor, Rect{0, 0, 1024, 580}, shown, 1),
+              (Rect{0, 0, 1024, 748})); // stale
+    EXPECT_EQ(UsableArea(monitor, Rect{-800, 0, 0, 600}, shown, 1), (Rect{0, 0, 1024, 748}));
+    EXPECT_EQ(UsableArea(monitor, Rect{0, 0, 1024, 748}, shown, 4), (Rect{0, 30, 1024, 748}));
+    EXPECT_EQ(UsableArea(Rect{0, 0, 800, 600}, Rect{0, 0, 800, 748}, shown, 1),
+              (Rect{0, 0, 800, 600})); // the system's of the old mode
 }
 
 TEST(MoveInside, ABarOffTheWorkAreaComesOntoItWithItsSize)

@@ -196,6 +196,21 @@ TEST_F(FullScreen, ATopmostBarStepsBehindTheProgramWhileItLasts)
     DestroyWindow(program);
 }
 
+// Without the shell's notice: the bar follows the foreground window as it changes.
+TEST_F(FullScreen, ACaptionlessWindowOverTheMonitorInFrontPutsATopmostBarBehindIt)
+{
+    StartBar();
+    const HWND program = OpenOtherWindow(RECT{0, 0, 1024, 768});
+    EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    const HWND captioned = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                           1024, 768, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(captioned);
+    Pump(50);
+    EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    DestroyWindow(captioned);
+    DestroyWindow(program);
+}
+
 TEST_F(FullScreen, AHiddenBarDoesNotComeOutOverIt)
 {
     StartHiding();

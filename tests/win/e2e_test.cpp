@@ -668,13 +668,15 @@ TEST_F(EndToEnd, DllsPlantedBesideTheProgramAreNeverLoaded)
 {
     const std::string folder = FreshFolder("Downloads");
     ASSERT_TRUE(CopyFileA(KorimbelPath().c_str(), (folder + "\\korimbel.exe").c_str(), FALSE));
-    for (const std::string dll : {"comctl32", "uxtheme", "comdlg32"}) {
-        const std::string planted = folder + "\\" + dll + ".dll";
+    const std::vector<std::wstring> set = FilesIn(Wide(TestFolder() + "\\planted"), L"*.dll");
+    ASSERT_EQ(set.size(), 10u); // the build's set: comctl32, uxtheme, msimg32, dwmapi ...
+    for (const std::wstring &name : set) {
+        const std::string dll = Narrow(name), planted = folder + "\\" + dll;
         DeleteFileA((planted + ".loaded").c_str());
-        ASSERT_TRUE(CopyFileA((TestFolder() + "\\planted\\" + dll + ".dll").c_str(),
-                              planted.c_str(), FALSE))
+        ASSERT_TRUE(CopyFileA((TestFolder() + "\\planted\\" + dll).c_str(), planted.c_str(), FALSE))
             << dll;
-        StoreRaw(kKorimbelDllOverrides, dll.c_str(), REG_SZ, "native,builtin", 15);
+        StoreRaw(kKorimbelDllOverrides, dll.substr(0, dll.size() - 4).c_str(), REG_SZ,
+                 "native,builtin", 15);
     }
     const HWND window = StartBar(folder, folder + "\\korimbel.exe");
     ASSERT_NE(window, nullptr);

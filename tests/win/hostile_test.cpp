@@ -202,9 +202,9 @@ Snapshot SnapshotOfEverythingKept()
     TakeSnapshot(HKEY_CURRENT_USER, kRootKey, s);
     TakeSnapshot(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", s);
     // What the bar itself keeps: where it stands, its page and its folder.
-    for (const char *name : {kCurPathValue, kDispPage.name, kFloatMode.name, kAppBarMode.name,
-                             kX.name, kY.name, kWidth.name, kHeight.name, kMonitorX.name,
-                             kMonitorY.name})
+    for (const char *name :
+         {kCurPathValue, kMonitorNameValue, kDispPage.name, kFloatMode.name, kAppBarMode.name,
+          kX.name, kY.name, kWidth.name, kHeight.name, kMonitorX.name, kMonitorY.name})
         s.erase(std::string(kRootKey) + "|" + name);
     return s;
 }

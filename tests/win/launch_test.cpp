@@ -46,6 +46,29 @@ TEST_F(Launching, ASlotOpensWithItsWindowStateInItsFolder)
     EXPECT_EQ(seen, expected);
 }
 
+// A program only in the 64-bit system folder, registered by the path Explorer shows there, which
+// sends this 32-bit bar to the 32-bit folder. Run in the 64-bit test bed, skipped elsewhere.
+TEST_F(Launching, AProgramOnlyInThe64BitSystemFolderShowsItsIconAndStarts)
+{
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64)
+        GTEST_SKIP() << "for the 64-bit test bed (scripts/testbed.sh --wow64)";
+    PrepareRecorder("Recorder Home");
+    const std::string stored = "C:\\windows\\system32\\korimbel-recorder64.exe";
+    ASSERT_TRUE(CopyFileA((TestFolder() + "\\recorder64.exe").c_str(),
+                          "C:\\windows\\Sysnative\\korimbel-recorder64.exe", FALSE));
+    ASSERT_EQ(GetFileAttributesA(stored.c_str()), INVALID_FILE_ATTRIBUTES);
+    StoreRecord(kFileKey, 0, stored);
+    StartBar();
+    EXPECT_NE(ButtonIcon(0), nullptr);
+    EXPECT_GT(OpenSlot(0), 32);
+    const std::vector<Launch> launches = Launches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_EQ(launches[0].directory, "C:\\windows\\system32");
+    EXPECT_EQ(StoredRecord(kFileKey, 0), stored + '\0'); // as the user registered it
+    DeleteFileA("C:\\windows\\Sysnative\\korimbel-recorder64.exe");
+}
+
 TEST_F(Launching, AnEmptySlotOpensNothing)
 {
     StartBar();

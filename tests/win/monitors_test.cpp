@@ -22,6 +22,8 @@ RECT MonitorAt(POINT p)
     return monitor.rcMonitor;
 }
 
+const char kOtherMonitorName[] = "\\\\.\\DISPLAY2";
+
 // Anywhere else every case would fail in a way of its own.
 void ExpectTwoMonitors()
 {
@@ -93,6 +95,7 @@ TEST_F(TwoMonitors, TheGripDraggedToEachEdgeOfTheOtherMonitorDocksThereAndTheNex
     EXPECT_EQ(StoredDword("AppBarMode"), 3);
     EXPECT_EQ(StoredDword("MonitorX"), -800);
     EXPECT_EQ(StoredDword("MonitorY"), 0);
+    EXPECT_EQ(StoredString("MonitorName"), std::string(kOtherMonitorName, 13));
     window = StartBar();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(WaitForRect(window, RECT{-800, 571, 0, 600})) << Describe(WindowRect(window));
@@ -131,6 +134,12 @@ TEST_F(TwoMonitors, StoredMonitorValuesThatNameNoMonitorStartTheBarOnThePrimary)
         EXPECT_EQ(StoredDword("MonitorX"), stored.x);
         EXPECT_EQ(StoredDword("MonitorY"), stored.y);
     }
+    // The monitor's device name wins over a corner that has moved, which is put right.
+    StoreString("MonitorName", kOtherMonitorName);
+    const HWND window = StartBar();
+    EXPECT_TRUE(WaitForRect(window, RECT{-800, 0, 0, 29})) << Describe(WindowRect(window));
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("MonitorY"), 0); // was 600
 }
 
 // The bar window in this process, for what the shell is asked and what the bar does when told of
@@ -207,6 +216,21 @@ TEST_F(OtherMonitor, ABarWhoseMonitorWentTakesTheSameEdgeOfThePrimary)
     EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{0, 0, 1024, 29}))
         << Describe(WindowRect(BarWindow));
     EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_QUERYPOS, ABM_SETPOS}));
+    lstrcpyA(Settings.MonitorName, kOtherMonitorName); // its corner moved
+    SendMessageA(BarWindow, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{-800, 0, 0, 29}))
+        << Describe(WindowRect(BarWindow));
+}
+
+TEST_F(OtherMonitor, AFullScreenProgramThereLeavesTheBarTopmostOneOnItsMonitorDoesNot)
+{
+    StartBar();
+    for (const RECT &program : {kOtherMonitor, RECT{0, 0, 1024, 768}}) {
+        const HWND window = OpenOtherWindow(program);
+        EXPECT_EQ(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST,
+                  program.left < 0 ? WS_EX_TOPMOST : 0);
+        DestroyWindow(window);
+    }
 }
 
 TEST_F(OtherMonitor, AFloatingBarStoredOverTheHoleBelowItComesOntoIt)

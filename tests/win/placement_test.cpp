@@ -250,6 +250,33 @@ TEST_F(DisplayChange, AFloatingBarComesOntoTheSmallerScreenWithItsSize)
     EXPECT_TRUE(Messages().empty());
 }
 
+// The taskbar Windows 8 and later give another monitor, here on the left of this one, as the
+// shell makes it; then the notice that the work area changed.
+TEST_F(DisplayChange, AMovedWorkAreaBringsAFloatingBarOntoItAndHasAHiddenOneReadTheTaskbar)
+{
+    StoreDword("FloatMode", 1);
+    StoreDword("X", 10);
+    StartBar();
+    ASSERT_TRUE(SameRect(WindowRect(BarWindow), RECT{10, 20, 44, 320}));
+    const WNDCLASSA trayClass = {
+        0,       DefWindowProcA, 0,       0,       nullptr,
+        nullptr, nullptr,        nullptr, nullptr, "Shell_SecondaryTrayWnd"};
+    RegisterClassA(&trayClass);
+    const HWND tray =
+        CreateWindowExA(WS_EX_TOOLWINDOW, "Shell_SecondaryTrayWnd", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                        40, 768, nullptr, nullptr, nullptr, nullptr);
+    SendMessageA(BarWindow, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_TRUE(SameRect(WindowRect(BarWindow), RECT{40, 20, 74, 320}))
+        << Describe(WindowRect(BarWindow));
+    DestroyWindow(tray);
+    QuitBar();
+    StoreDword("FloatMode", 0);
+    StartHiding();
+    Calls.clear();
+    SendMessageA(BarWindow, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_EQ(Messages(), (std::vector<DWORD>{ABM_GETTASKBARPOS, ABM_QUERYPOS, ABM_SETPOS}));
+}
+
 using AutoHide = BarTest;
 
 TEST_F(AutoHide, TheFirstTickHidesAtOnceAndLaterTheSecond)

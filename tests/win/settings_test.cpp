@@ -2,6 +2,8 @@
 // user does and driven through their controls.
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
 #include "barfixture.h"
@@ -211,6 +213,11 @@ TEST_F(Settings, StartWithWindowsWritesAndDeletesTheRunValue)
     EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), expected);
     Configure([](HWND dialog) { Check(dialog, IDC_START_EXEC, false); });
     EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
+    // Written by an earlier start as administrator: the box shows on whatever the setting says.
+    ApplyAutostart(HKEY_LOCAL_MACHINE, true, ::Settings.curpath);
+    int shown = -1;
+    Configure([&](HWND dialog) { shown = IsDlgButtonChecked(dialog, IDC_START_EXEC); }, IDCANCEL);
+    EXPECT_EQ(shown, BST_CHECKED);
 }
 
 TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
@@ -220,8 +227,29 @@ TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
     ApplyAutostart(unwritable, true, ::Settings.curpath);
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), std::string(::Settings.curpath) + "\\korimbel.exe");
     EXPECT_EQ(RunValue(HKEY_LOCAL_MACHINE), "<absent>");
-    ApplyAutostart(HKEY_LOCAL_MACHINE, false, ::Settings.curpath);
+    EXPECT_FALSE(ApplyAutostart(HKEY_LOCAL_MACHINE, false, ::Settings.curpath));
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
+    // Off deletes the user's entry and reports that the machine's one remains where this user may
+    // only read its Run key (here of a machine of the test's own).
+    HKEY machine, run;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\KorimbelMachine", &machine),
+              ERROR_SUCCESS);
+    EXPECT_TRUE(ApplyAutostart(machine, true, ::Settings.curpath));
+    ApplyAutostart(unwritable, true, ::Settings.curpath);
+    PSECURITY_DESCRIPTOR readOnly;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;KR;;;WD)", 1, &readOnly,
+                                                                     nullptr));
+    ASSERT_EQ(RegOpenKeyExA(machine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                            WRITE_DAC, &run),
+              ERROR_SUCCESS);
+    EXPECT_EQ(RegSetKeySecurity(run, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
+    RegCloseKey(run);
+    LocalFree(readOnly);
+    EXPECT_TRUE(ApplyAutostart(machine, false, ::Settings.curpath));
+    EXPECT_EQ(RunValue(machine), std::string(::Settings.curpath) + "\\korimbel.exe");
+    EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
+    RegCloseKey(machine);
+    DeleteKeyTree("Software\\KorimbelMachine");
 }
 
 TEST_F(Settings, AFolderTooLongForTheRunValueWritesNothing)

@@ -144,4 +144,26 @@ TEST_F(Strips, TheBarStaysTopmostWhenItDocksAgain)
     EXPECT_NE(GetWindowLongA(BarWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 }
 
+// After a change of the system colours (high contrast, a theme) and after a second one back: the
+// face of the grip strip and of the first button, the toolbar's first picture's top and bottom
+// edge (highlight and shadow).
+TEST_F(Strips, NewSystemColoursRepaintTheBarItsStripsToolbarAndButtons)
+{
+    StartBar();
+    const int parts[] = {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW};
+    COLORREF before[3] = {GetSysColor(parts[0]), GetSysColor(parts[1]), GetSysColor(parts[2])};
+    const COLORREF contrast[3] = {0x00a000, 0x0000ff, 0xff0000};
+    for (const COLORREF *set : {contrast, static_cast<const COLORREF *>(before)}) {
+        SetSysColors(3, parts, set);
+        Pump(200);
+        std::vector<COLORREF> seen;
+        for (const HWND window : {GripStrip, Button(0), Toolbar(), Toolbar()}) {
+            const HDC dc = GetDC(window);
+            seen.push_back(GetPixel(dc, 5, window == Toolbar() && seen.size() == 3 ? 13 : 7));
+            ReleaseDC(window, dc);
+        }
+        EXPECT_EQ(seen, (std::vector<COLORREF>{set[0], set[0], set[1], set[2]}));
+    }
+}
+
 } // namespace
