@@ -27,8 +27,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  as_root sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+# Japanese for the test beds, English (code page 1252) for the one of an English Windows.
+for loc in ja_JP en_US; do
+  locale -a 2>/dev/null | grep -qi "^$loc\.utf-\?8$" && continue
+  as_root sed -i "s/^# *$loc.UTF-8/$loc.UTF-8/" /etc/locale.gen
+  grep -q "^$loc.UTF-8" /etc/locale.gen || echo "$loc.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
   as_root locale-gen
-fi
+done

@@ -15,14 +15,16 @@
 # the 32-bit Xinerama library and would see the one screen again through a 32-bit XRandR
 # library; monitors set after Wine started are not seen until its wineserver starts again.
 #
-# With --wow64 first, the same for the 64-bit test bed: the main one's desktop in a prefix of
-# 64-bit Windows, build/wineprefix-wow64, where 32-bit programs run under WOW64 as there.
+# With --wow64 first, the same for the 64-bit test bed, an English Windows: the main one's desktop
+# in a prefix of 64-bit Windows, build/wineprefix-wow64, where 32-bit programs run under WOW64 as
+# there, with code page 1252.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 monitors=false
 flag=
 arch=win32
+locale=ja_JP.UTF-8
 case "${1:-}" in --monitors | --wow64) flag="$1 "; shift ;; esac
 if [ "$flag" = "--monitors " ]; then
   monitors=true
@@ -34,6 +36,7 @@ elif [ "$flag" = "--wow64 " ]; then
   export WINEPREFIX="$root/build/wineprefix-wow64"
   screen=1024x768x24
   arch=win64
+  locale=en_US.UTF-8
 else
   state="$root/build/testbed"
   export WINEPREFIX="$root/build/wineprefix"
@@ -44,7 +47,7 @@ mkdir -p "$state"
 export WINEARCH=$arch
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG=$locale LC_ALL=$locale
 [ -f "$state/display" ] && export DISPLAY="$(cat "$state/display")"
 
 alive() { [ -f "$1" ] && kill -0 "$(cat "$1")" 2>/dev/null; }

@@ -18,7 +18,7 @@ static INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 void OpenAboutBox(HWND owner)
 {
-    DialogBoxParamA(Instance, ABOUTDLG_TEMPLATE, owner, AboutProc, 0);
+    DialogBoxParamW(Instance, L"" ABOUTDLG_TEMPLATE, owner, AboutProc, 0);
 }
 
 // By its full path: the current directory need not be the program's folder. A path that does not

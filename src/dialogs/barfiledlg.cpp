@@ -1,6 +1,7 @@
 #include "dialogs/barfiledlg.h"
 
 #include "dialogs/filedlg.h"
+#include "dialogs/strings.h"
 #include "panel/launch.h"
 #include "panel/launchbtn.h"
 #include "placement/barwindow.h"
@@ -8,8 +9,6 @@
 #include "res/resource.h"
 #include "store/barfile.h"
 #include "store/settings.h"
-
-const int kTextSize = 128;
 
 static bool ChooseFile(HWND dialog, bool save, wchar_t *path)
 {
@@ -27,9 +26,7 @@ static bool ChooseFile(HWND dialog, bool save, wchar_t *path)
 
 static void ShowOutcome(HWND dialog, UINT text)
 {
-    char line[kTextSize];
-    LoadStringA(Instance, text, line, kTextSize);
-    SetDlgItemTextA(dialog, IDC_BARFILE_STATUS, line);
+    ShowStringTableText(dialog, IDC_BARFILE_STATUS, text);
 }
 
 void ExportBarFrom(HWND dialog)

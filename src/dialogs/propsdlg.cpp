@@ -3,14 +3,13 @@
 #include <windows.h>
 
 #include "dialogs/filedlg.h"
+#include "dialogs/strings.h"
 #include "panel/launch.h"
 #include "panel/launchbtn.h"
 #include "placement/barwindow.h"
 #include "res/resource.h"
 #include "store/slots.h"
 #include "text/codepage.h"
-
-const int kTextSize = 128;
 
 static int Slot;
 static char FileBuffer[kPathBufferSize];
@@ -23,12 +22,8 @@ static int StoredShowMode;
 
 static void AddShowModes(HWND dialog)
 {
-    for (UINT text = IDS_SHOW_NORMAL; text <= IDS_SHOW_MAXIMIZED; ++text) {
-        char entry[kTextSize];
-        LoadStringA(Instance, text, entry, kTextSize);
-        SendDlgItemMessageA(dialog, IDC_SHOW_MODE, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(entry));
-    }
+    AddStringTableEntries(dialog, IDC_SHOW_MODE, IDS_SHOW_NORMAL,
+                          IDS_SHOW_MAXIMIZED - IDS_SHOW_NORMAL + 1);
 }
 
 static void ShowField(HWND dialog, int control, SlotField field, char *buffer)
@@ -124,6 +119,6 @@ static INT_PTR CALLBACK PropertiesProc(HWND dialog, UINT message, WPARAM wParam,
 
 void OpenPropertiesDialog(int slot)
 {
-    if (DialogBoxParamA(Instance, REGIST_TEMPLATE, BarWindow, PropertiesProc, slot) == 1)
+    if (DialogBoxParamW(Instance, L"" REGIST_TEMPLATE, BarWindow, PropertiesProc, slot) == 1)
         RequestPanelRebuild();
 }

@@ -3,6 +3,7 @@
 #include "dialogs/about.h"
 #include "dialogs/barfiledlg.h"
 #include "dialogs/startuplist.h"
+#include "dialogs/strings.h"
 #include "panel/panel.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
@@ -13,7 +14,6 @@
 #include "text/decimal.h"
 
 const int kDelayTextSize = 32;
-const int kPageTextSize = 32;
 
 // The page counts offered, as Settings.MaxPage values, in the order of the list.
 static const int kMaxPages[] = {0, 1, 2, 4, 9};
@@ -31,11 +31,8 @@ static int Checked(HWND dialog, int control)
 
 static void FillPageCounts(HWND dialog)
 {
+    AddStringTableEntries(dialog, IDC_PAGE_COUNT, IDS_PAGES_1, kPageChoices);
     for (int i = 0; i < kPageChoices; ++i) {
-        char text[kPageTextSize];
-        LoadStringA(Instance, IDS_PAGES_1 + i, text, kPageTextSize);
-        SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(text));
         if (kMaxPages[i] == Settings.MaxPage)
             SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_SETCURSEL, i, 0);
     }
@@ -137,7 +134,7 @@ void RunSettingsCommand()
     if (AutostartRemains(HKEY_LOCAL_MACHINE))
         Settings.StartExecFlg = 1;
     const SettingsRecord before = Settings;
-    if (DialogBoxParamA(Instance, CONFIG_TEMPLATE, BarWindow, SettingsProc, 0) == CONFIG_IMPORTED)
+    if (DialogBoxParamW(Instance, L"" CONFIG_TEMPLATE, BarWindow, SettingsProc, 0) == CONFIG_IMPORTED)
         TakeImportedBar();
     if (Settings.DispPage > Settings.MaxPage) // the page count shrank below the page shown
         ShowPage(0);

@@ -85,5 +85,5 @@ static INT_PTR CALLBACK StartupListProc(HWND dialog, UINT message, WPARAM wParam
 
 void OpenStartupList(HWND owner)
 {
-    DialogBoxParamA(Instance, EXECLIST_TEMPLATE, owner, StartupListProc, 0);
+    DialogBoxParamW(Instance, L"" EXECLIST_TEMPLATE, owner, StartupListProc, 0);
 }

@@ -47,33 +47,10 @@ INT_PTR OpenSlot(int slot)
         ShellExecuteA(BarWindow, "open", file, nullptr, directory, show));
 }
 
-// Converts wide into text (kRecordSize bytes) only where converting back gives the same text.
-static bool ConvertExactly(const wchar_t *wide, char *text)
-{
-    wchar_t back[kPathBufferSize];
-    const bool exact =
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, kRecordSize, nullptr, nullptr) != 0 &&
-        MultiByteToWideChar(CP_ACP, 0, text, -1, back, kPathBufferSize) != 0 &&
-        std::wcscmp(back, wide) == 0;
-    if (!exact)
-        text[0] = '\0';
-    return exact;
-}
-
-bool AnsiPathOf(const wchar_t *wide, char *path)
-{
-    if (ConvertExactly(wide, path))
-        return true;
-    wchar_t shortPath[kWidePathSize];
-    const DWORD length = GetShortPathNameW(wide, shortPath, kWidePathSize);
-    return length > 0 && length < static_cast<DWORD>(kWidePathSize) &&
-           ConvertExactly(shortPath, path);
-}
-
 void TitleOf(const wchar_t *wide, const char *path, char *title)
 {
     const wchar_t *separator = std::wcsrchr(wide, L'\\');
-    if (ConvertExactly(separator ? separator + 1 : wide, title))
+    if (ConvertExactly(separator ? separator + 1 : wide, title, kRecordSize))
         CutExtension(title, ActiveLeadBytes());
     else
         DeriveTitle(path, title, ActiveLeadBytes());

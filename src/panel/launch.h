@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "text/codepage.h"
+
 // The stored file as the bar opens, draws and checks it, into file (kPathBufferSize bytes): a
 // 32-bit program on 64-bit Windows is sent from the system folder to the 32-bit one, but the user
 // registered what Explorer shows there, the 64-bit one; a path there is named through its alias.
@@ -12,16 +14,6 @@ void ReachableFile(const char *stored, char *file);
 
 // The shell's result (above 32 is success), or 0 when the slot holds no file.
 INT_PTR OpenSlot(int slot);
-
-// Paths as the shell and the open-file dialog give them, in UTF-16: room for paths longer than
-// the bar stores, whose short form may still fit.
-const int kWidePathSize = 1024;
-
-// The path the bar stores and launches for a file named in UTF-16, in path (kPathBufferSize
-// bytes): the path itself where it converts to the ANSI code page exactly and fits the 255-byte
-// buffers, else its short form where that does. False, with path empty, when neither does: a
-// best-fit conversion ("Resume.txt" for "Résumé.txt") or a path cut short names some other file.
-bool AnsiPathOf(const wchar_t *wide, char *path);
 
 // The title of a file named wide (a path, or a name alone) and stored as path (from AnsiPathOf):
 // its long name without the extension where that converts exactly, else its short name's.

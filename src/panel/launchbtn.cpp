@@ -123,7 +123,7 @@ static void ShowButtonMenu(HWND button, LPARAM lParam)
     GetClientRect(button, &client);
     if (!PtInRect(&client, point))
         return;
-    const HMENU menu = LoadMenuA(Instance, BTN_POPUP_MENU);
+    const HMENU menu = LoadMenuW(Instance, L"" BTN_POPUP_MENU);
     if (!menu)
         return;
     ClientToScreen(button, &point);

@@ -14,16 +14,17 @@ HWND GripStrip;
 int CommandStripSize;
 static HWND Toolbar;
 
-// The tooltip texts, by command, loaded when the toolbar is built.
+// The tooltip texts, by command, loaded when the toolbar is built. The strip is a Unicode dialog:
+// the toolbar asks it for them in UTF-16, and they read right whatever the code page.
 struct Tip {
     int command;
     UINT text;
-    char loaded[kTipSize];
+    wchar_t loaded[kTipSize];
 };
-static Tip Tips[kToolbarButtons] = {{IDM_EXIT, IDS_TIP_EXIT, ""},
-                                    {IDM_SETTINGS, IDS_TIP_SETTINGS, ""},
-                                    {IDM_PREVIOUS_PAGE, IDS_TIP_PREVIOUS_PAGE, ""},
-                                    {IDM_NEXT_PAGE, IDS_TIP_NEXT_PAGE, ""}};
+static Tip Tips[kToolbarButtons] = {{IDM_EXIT, IDS_TIP_EXIT, L""},
+                                    {IDM_SETTINGS, IDS_TIP_SETTINGS, L""},
+                                    {IDM_PREVIOUS_PAGE, IDS_TIP_PREVIOUS_PAGE, L""},
+                                    {IDM_NEXT_PAGE, IDS_TIP_NEXT_PAGE, L""}};
 
 // The toolbar's pictures are drawn for the small-icon sizes of 96, 120, 144 and 192 DPI; between
 // those the largest that fits is shown, never one stretched.
@@ -50,7 +51,7 @@ static void StartBarMove()
 
 static void SetTipText(NMHDR *header)
 {
-    TOOLTIPTEXTA *tip = reinterpret_cast<TOOLTIPTEXTA *>(header);
+    TOOLTIPTEXTW *tip = reinterpret_cast<TOOLTIPTEXTW *>(header);
     for (Tip &t : Tips)
         if (header->idFrom == static_cast<UINT_PTR>(t.command))
             tip->lpszText = t.loaded;
@@ -71,7 +72,7 @@ static INT_PTR CALLBACK CommandStripProc(HWND, UINT message, WPARAM wParam, LPAR
         FitToolbar();
         break;
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR *>(lParam)->code == TTN_NEEDTEXTA)
+        if (reinterpret_cast<NMHDR *>(lParam)->code == TTN_NEEDTEXTW)
             SetTipText(reinterpret_cast<NMHDR *>(lParam));
         break;
     case WM_COMMAND:
@@ -99,7 +100,8 @@ static INT_PTR CALLBACK GripStripProc(HWND, UINT message, WPARAM, LPARAM)
 
 void CreateCommandStrip(HWND bar)
 {
-    CommandStrip = CreateDialogParamA(Instance, TOOLBAR_BASE_TEMPLATE, bar, CommandStripProc, 0);
+    CommandStrip =
+        CreateDialogParamW(Instance, L"" TOOLBAR_BASE_TEMPLATE, bar, CommandStripProc, 0);
 }
 
 void CreateGripStrip(HWND bar)
@@ -129,7 +131,7 @@ void CreateCommandToolbar()
         buttons[i].idCommand = Tips[i].command;
         buttons[i].fsState = TBSTATE_ENABLED;
         buttons[i].fsStyle = TBSTYLE_BUTTON;
-        LoadStringA(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
+        LoadStringW(Instance, Tips[i].text, Tips[i].loaded, kTipSize);
     }
     Toolbar = CreateToolbarFromSystem(CommandStrip, kToolbarStyle, IDC_COMMAND_TOOLBAR,
                                       kToolbarButtons, Instance, pictures.bitmap, buttons,

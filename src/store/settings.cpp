@@ -123,18 +123,21 @@ static const char kSystemFolderMark[] = ":\\win";
 
 static bool ReadCurrentDirectory(char *folder)
 {
-    folder[0] = '\0';
-    const DWORD length = GetCurrentDirectoryA(kProgramFolderSize - 1, folder);
-    return length > 0 && length < kProgramFolderSize - 1;
+    wchar_t wide[kWidePathSize];
+    const DWORD length = GetCurrentDirectoryW(kWidePathSize, wide);
+    return length > 0 && length < kWidePathSize && AnsiPathOf(wide, folder);
 }
 
 // The folder korimbel.exe lies in, whatever folder it was started from: the autostart entry
-// and the help document must name files that are there.
+// and the help document must name files that are there. Both are read in UTF-16: a folder the
+// code page cannot name is named by its short form.
 static bool ReadOwnFolder(HMODULE module, char *folder)
 {
-    char name[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(module, name, MAX_PATH);
-    return length > 0 && length < MAX_PATH && FolderOf(name, folder, ActiveLeadBytes());
+    wchar_t wide[kWidePathSize];
+    char name[kPathBufferSize];
+    const DWORD length = GetModuleFileNameW(module, wide, kWidePathSize);
+    return length > 0 && length < kWidePathSize && AnsiPathOf(wide, name) &&
+           FolderOf(name, folder, ActiveLeadBytes());
 }
 
 static void ReadStoredFolder(char *folder)

@@ -531,6 +531,34 @@ TEST_F(EndToEnd, AStartFromTheSystemFolderNamesTheProgramWhereItLies)
     QuitBar(window);
 }
 
+// A folder whose name the code page cannot hold (ő is in neither 932 nor 1252) is stored by its
+// short form, which the ANSI calls open; the program started by its long UTF-16 name.
+TEST_F(EndToEnd, AProgramFolderOutsideTheCodePageIsNamedByItsShortForm)
+{
+    wchar_t test[MAX_PATH], program[MAX_PATH], shortName[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, TestFolder().c_str(), -1, test, MAX_PATH);
+    const std::wstring folder = std::wstring(test) + L"\\Bar \x0151";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    MultiByteToWideChar(CP_ACP, 0, KorimbelPath().c_str(), -1, program, MAX_PATH);
+    ASSERT_TRUE(CopyFileW(program, (folder + L"\\korimbel.exe").c_str(), FALSE));
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi;
+    ASSERT_TRUE(CreateProcessW((folder + L"\\korimbel.exe").c_str(), nullptr, nullptr, nullptr,
+                               FALSE, 0, nullptr, test, &si, &pi));
+    CloseHandle(pi.hThread);
+    bar.handle = pi.hProcess;
+    const HWND window = WaitForBar();
+    ASSERT_NE(window, nullptr);
+    Pump(300);
+    GetShortPathNameW(folder.c_str(), shortName, MAX_PATH);
+    char expected[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, shortName, -1, expected, MAX_PATH, nullptr, nullptr);
+    EXPECT_EQ(StoredString("curpath"), LowerAscii(expected) + '\0');
+    EXPECT_EQ(std::string(expected).find('?'), std::string::npos) << expected;
+    QuitBar(window);
+}
+
 // Windows of the bar's class, whichever process made them.
 int CountBars()
 {

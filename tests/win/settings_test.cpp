@@ -70,8 +70,14 @@ TEST_F(Settings, OkWithoutChangesWritesAllSevenValuesAndChangesNothingOnScreen)
     StartBar();
     const HWND panel = ButtonPanel;
     Calls.clear();
-    Configure([](HWND) {});
+    wchar_t firstCount[16] = L"", topmost[16] = L"";
+    Configure([&](HWND dialog) {
+        SendDlgItemMessageW(dialog, IDC_PAGE_COUNT, CB_GETLBTEXT, 0, LPARAM(firstCount));
+        GetDlgItemTextW(dialog, IDC_TOP_MODE, topmost, 16);
+    });
     EXPECT_EQ(caption, kSettingsCaption);
+    EXPECT_STREQ(firstCount, L"1\xFF8D\xFF9F\xFF70\xFF7C\xFF9E");      // 1ﾍﾟｰｼﾞ
+    EXPECT_STREQ(topmost, L"\x5E38\x306B\x524D\x9762\x306B\x8868\x793A\x3059\x308B"); // 常に前面に表示する
     EXPECT_EQ(StoredDword("HideTime"), 200);
     EXPECT_EQ(StoredDword("TopMode"), 1);
     EXPECT_EQ(StoredDword("HideMode"), 0);

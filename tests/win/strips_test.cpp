@@ -25,17 +25,16 @@ class Strips : public BarTest
         MapWindowPoints(nullptr, BarWindow, reinterpret_cast<POINT *>(&r), 2);
         return r;
     }
+    // As the toolbar asks the strip, which is a Unicode window, in UTF-16.
     static std::wstring TipFor(UINT_PTR command)
     {
-        NMTTDISPINFOA tip = {};
-        tip.hdr.code = TTN_NEEDTEXTA;
+        NMTTDISPINFOW tip = {};
+        tip.hdr.code = TTN_NEEDTEXTW;
         tip.hdr.idFrom = command;
-        char untouched[] = "untouched";
+        wchar_t untouched[] = L"untouched";
         tip.lpszText = untouched;
-        SendMessageA(CommandStrip, WM_NOTIFY, IDC_COMMAND_TOOLBAR, reinterpret_cast<LPARAM>(&tip));
-        wchar_t text[32] = L"";
-        MultiByteToWideChar(932, 0, tip.lpszText, -1, text, 32);
-        return text;
+        SendMessageW(CommandStrip, WM_NOTIFY, IDC_COMMAND_TOOLBAR, reinterpret_cast<LPARAM>(&tip));
+        return tip.lpszText;
     }
 };
 
