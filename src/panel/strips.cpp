@@ -13,6 +13,7 @@ HWND CommandStrip;
 HWND GripStrip;
 int CommandStripSize;
 static HWND Toolbar;
+static WNDPROC ToolbarKept;
 
 // The tooltip texts, by command, loaded when the toolbar is built.
 struct Tip {
@@ -116,6 +117,18 @@ static void ShowTipsAlways(HWND tooltip)
     SetWindowLongA(tooltip, GWL_HWNDPARENT, 0);
 }
 
+// The toolbar hands Tab and Esc to the bar.
+static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+        if (wParam == VK_TAB || wParam == VK_ESCAPE)
+            return SendMessageA(BarWindow, message, wParam, lParam);
+        break;
+    }
+    return CallWindowProcA(ToolbarKept, toolbar, message, wParam, lParam);
+}
+
 // Made anew when the bar's DPI changes.
 void CreateCommandToolbar()
 {
@@ -136,4 +149,6 @@ void CreateCommandToolbar()
                                       kToolbarButtons, 0, 0, pictures.size, pictures.size,
                                       sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
+    ToolbarKept = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(Toolbar, GWL_WNDPROC, reinterpret_cast<LONG>(ToolbarProc)));
 }

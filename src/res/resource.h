@@ -72,6 +72,9 @@
 #define IDC_PAGE_COUNT_LABEL 1057
 #define IDC_SETTINGS_FRAME 1018
 #define IDC_BARFILE_STATUS 1058
+#define IDC_HOTKEY_LABEL 1059
+#define IDC_HOTKEY 1060
+#define IDC_HOTKEY_IN_USE 1061
 
 // The settings dialog's result when an import replaced the bar; OK and cancel give 1.
 #define CONFIG_IMPORTED 2
@@ -105,3 +108,6 @@
 
 // Timers.
 #define AUTOHIDE_TIMER_ID 1
+
+// The bar window's hotkey.
+#define BAR_HOTKEY_ID 1

@@ -457,6 +457,130 @@ TEST_F(EndToEnd, ClickingTheFourthToolbarButtonTurnsThePage)
     EXPECT_EQ(StoredDword("DispPage"), 1);
 }
 
+// The window with the keyboard focus in the bar's thread.
+HWND FocusOf(HWND bar)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// The hotkey pressed with real keys: an auto-hiding bar comes out with the focus on its first
+// button, shown; the second press, or Esc, gives the keyboard back and the bar withdraws; the
+// next press finds the button that had the focus last.
+TEST_F(EndToEnd, TheHotkeyBringsTheBarOutOntoItsLastButtonAndGivesTheKeyboardBack)
+{
+    StoreDword("HideMode", 1);
+    StoreDword("HideTime", 100);
+    Xdotool("mousemove 500 400");
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const RECT shown = {995, 0, 1024, 769}, hidden = {1022, 0, 1024, 769};
+    ASSERT_TRUE(WaitForRect(window, hidden)) << Describe(WindowRect(window));
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 100, 100, 200,
+                                       100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    const std::vector<HWND> buttons = LaunchButtons(window);
+    const struct {
+        const char *keys;
+        int focused; // -1: the keyboard given back
+    } steps[] = {{"ctrl+alt+k", 0}, {"Down ctrl+alt+k", -1}, {"ctrl+alt+k", 1}, {"Escape", -1}};
+    for (const auto &step : steps) {
+        Xdotool(std::string("key ") + step.keys);
+        const bool out = step.focused >= 0;
+        EXPECT_TRUE(WaitForRect(window, out ? shown : hidden)) << step.keys;
+        EXPECT_EQ(GetForegroundWindow(), out ? window : other) << step.keys;
+        const HWND focused = out ? buttons[step.focused] : nullptr;
+        EXPECT_TRUE(!out || (FocusOf(window) == focused &&
+                             (SendMessageA(focused, BM_GETSTATE, 0, 0) & BST_FOCUS)))
+            << step.keys;
+    }
+    DestroyWindow(other);
+    QuitBar(window);
+}
+
+// The stored hotkey the bar holds, seen by this process's registration of the same keys failing;
+// none for 0 or a flag the control never sets, and the value stays as stored. Keys another
+// program holds are not taken, which the settings show beside the control until keys typed
+// into it are free; OK takes and stores those.
+TEST_F(EndToEnd, TheBarHoldsItsStoredHotkeyUnlessNoneOrHeldAndTheSettingsSaySo)
+{
+    const struct {
+        int stored; // -1: none stored
+        UINT modifiers;
+        bool held;
+    } rows[] = {{-1, MOD_CONTROL | MOD_ALT, true}, {0x014B, MOD_SHIFT, true},
+                {0x0D4B, MOD_SHIFT | MOD_ALT, true}, {0, MOD_CONTROL | MOD_ALT, false},
+                {0x164B, MOD_CONTROL | MOD_ALT, false}};
+    for (const auto &row : rows) {
+        DeleteKeyTree(kRootKey);
+        if (row.stored >= 0)
+            StoreDword("HotKey", DWORD(row.stored));
+        const HWND window = StartBar();
+        const bool free = RegisterHotKey(nullptr, 1, row.modifiers, 'K');
+        UnregisterHotKey(nullptr, 1);
+        EXPECT_EQ(!free, row.held) << row.stored;
+        QuitBar(window);
+        EXPECT_EQ(StoredDword("HotKey"), row.stored >= 0 ? row.stored : -999);
+    }
+    DeleteKeyTree(kRootKey);
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'K'));
+    const HWND window = StartBar();
+    const HWND settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    const HWND inUse = GetDlgItem(settings, IDC_HOTKEY_IN_USE);
+    EXPECT_TRUE(IsWindowVisible(inUse));
+    Xdotool("mousemove " + CenterOf(GetDlgItem(settings, IDC_HOTKEY)) + " click 1 key ctrl+alt+j");
+    EXPECT_FALSE(IsWindowVisible(inUse));
+    PostMessageA(settings, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_ALT, 'J'));
+    UnregisterHotKey(nullptr, 1);
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("HotKey"), 0x064A);
+}
+
+// The keys of a bar the hotkey brought up, real keys, each step with the slot of the button then
+// focused (-1: the toolbar): the arrows of both pairs, Home and End, the page keys keeping the
+// place on the page, Tab to the toolbar and back. Enter opens the program as a click does,
+// Shift+F10 and the menu key show the button's menu, a digit opens its button: an empty one
+// shows its properties, which then take the keys, and the focus comes back after them.
+TEST_F(EndToEnd, KeysMoveAlongTheBarTurnItsPagesAndOpenButtonsAndTheirMenus)
+{
+    const std::string recorder = PrepareRecorder("Recorder Keys");
+    StoreRecord(kFileKey, 1, recorder);
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const int perPage = int(LaunchButtons(window).size());
+    const struct {
+        const char *keys;
+        int slot;
+    } steps[] = {{"ctrl+alt+k Down Down", 2}, {"Up", 1}, {"Right", 2}, {"Left", 1},
+                 {"End", perPage - 1}, {"Home", 0}, {"Right Right Next", perPage + 2},
+                 {"Prior", 2}, {"Tab", -1}, {"Tab", 2}, {"Up Return", 1}};
+    for (const auto &step : steps) {
+        Xdotool(std::string("key ") + step.keys);
+        EXPECT_EQ(GetDlgCtrlID(FocusOf(window)), step.slot < 0 ? IDC_COMMAND_TOOLBAR : step.slot)
+            << step.keys;
+    }
+    EXPECT_EQ(Launches(1).size(), 1u);
+    for (const char *menuKey : {"shift+F10", "Menu"}) {
+        Xdotool(std::string("key ") + menuKey);
+        const HWND menu = FindWindowA("#32768", nullptr);
+        EXPECT_TRUE(menu && IsWindowVisible(menu)) << menuKey;
+        Xdotool("key Escape");
+    }
+    Sleep(600); // the launch lock
+    Xdotool("key 3");
+    const HWND properties = WaitForDialog(kPropertiesCaption);
+    EXPECT_NE(properties, nullptr);
+    Xdotool("key Escape");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(properties); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return GetDlgCtrlID(FocusOf(window)) == 2; }, 3000));
+    QuitBar(window);
+}
+
 TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
 {
     StoreDword("DispPage", 2);
