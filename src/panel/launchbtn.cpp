@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "panel/access.h"
 #include "panel/buttondrag.h"
 #include "panel/fileicon.h"
 #include "panel/launch.h"
@@ -16,6 +17,8 @@ static SlotPropertiesOpener OpenProperties;
 // The launch button that last had the keyboard focus: its slot, and its place on its page.
 static int FocusedSlot = -1;
 static int FocusedIndex;
+
+const int kNameSize = 64;
 
 const UINT kLaunchLockMilliseconds = 500;
 static bool LaunchLock;
@@ -52,17 +55,32 @@ static LaunchButton *StateOf(HWND button)
     return reinterpret_cast<LaunchButton *>(GetWindowLongA(button, GWL_USERDATA));
 }
 
+// What a screen reader reads is the button's text, which an icon button does not draw: its title,
+// or for an empty slot a word saying so.
+static void NameButton(HWND button, const char *title)
+{
+    if (title) {
+        SetWindowTextA(button, title);
+        return;
+    }
+    wchar_t name[kNameSize];
+    LoadStringW(Instance, IDS_EMPTY_BUTTON, name, kNameSize);
+    SetWindowTextW(button, name);
+}
+
 // The title read here is copied by the tooltip window.
 static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
 {
     char text[kPathBufferSize];
     ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
-    if (text[0] != '\0') {
+    const bool empty = text[0] == '\0';
+    if (!empty) {
         state->icon = CreateFileIcon(text, BarScaled(kSmallIconSize));
         SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state->icon));
     }
     ReadSlotRecord(kTitleField, state->slot, text, kPathBufferSize);
     AddButtonTip(panel, button, text);
+    NameButton(button, empty ? nullptr : text);
 }
 
 void AddLaunchButtonTips(HWND panel)
@@ -283,6 +301,10 @@ static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wPara
         break;
     case WM_SETFOCUS:
         FollowFocus(button, slot);
+        break;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerAccessibleObject(button, lParam, wParam))
+            return answer;
         break;
     case WM_COMMAND:
         if (RunMenuCommand(slot, wParam))

@@ -1,5 +1,6 @@
 #include "panel/strips.h"
 
+#include "panel/access.h"
 #include "panel/layout.h"
 #include "system/syslib.h"
 #include "placement/barwindow.h"
@@ -117,10 +118,15 @@ static void ShowTipsAlways(HWND tooltip)
     SetWindowLongA(tooltip, GWL_HWNDPARENT, 0);
 }
 
-// The toolbar hands Tab and Esc to the bar.
+// The toolbar names its buttons to screen readers by their tips, and hands Tab and Esc to the bar.
 static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_GETOBJECT:
+        if (const LRESULT answer =
+                AnswerAccessibleObject(toolbar, lParam, wParam, IDS_TIP_EXIT, kToolbarButtons))
+            return answer;
+        break;
     case WM_KEYDOWN:
         if (wParam == VK_TAB || wParam == VK_ESCAPE)
             return SendMessageA(BarWindow, message, wParam, lParam);

@@ -75,6 +75,7 @@
 #define IDC_HOTKEY_LABEL 1059
 #define IDC_HOTKEY 1060
 #define IDC_HOTKEY_IN_USE 1061
+#define IDC_HIDE_TIME_LABEL 1062
 
 // The settings dialog's result when an import replaced the bar; OK and cancel give 1.
 #define CONFIG_IMPORTED 2
@@ -92,10 +93,13 @@
 #define IDS_SHOW_MAXIMIZED 102
 #define IDS_BROWSE_FILTER 103
 #define IDS_BROWSE_TITLE 104
+// IDS_TIP_EXIT to IDS_TIP_NEXT_PAGE: the toolbar's buttons in their order, which their
+// accessible names follow.
 #define IDS_TIP_EXIT 105
 #define IDS_TIP_SETTINGS 106
 #define IDS_TIP_PREVIOUS_PAGE 107
 #define IDS_TIP_NEXT_PAGE 108
+#define IDS_EMPTY_BUTTON 109
 #define IDS_PAGES_1 110 // to IDS_PAGES_1 + 4: the page counts offered
 #define IDS_BARFILE_FILTER 120
 #define IDS_EXPORT_TITLE 121

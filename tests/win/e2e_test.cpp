@@ -1,6 +1,7 @@
 // The bar as a user starts it: korimbel.exe in its own process, driven from outside.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -581,6 +582,83 @@ TEST_F(EndToEnd, KeysMoveAlongTheBarTurnItsPagesAndOpenButtonsAndTheirMenus)
     QuitBar(window);
 }
 
+// What a screen reader reads through the accessibility interface: the bar's name, the toolbar's
+// buttons by their tips, a launch button by its title or as empty, all push buttons; in the
+// dialogs each edit, list and hotkey control comes right after its label, which names it.
+TEST_F(EndToEnd, ScreenReadersHearTheButtonsByTitleAndTheDialogControlsByTheirLabels)
+{
+    StoreRecord(kFileKey, 0, "c:\\missing.exe");
+    StoreRecord(kTitleKey, 0, "Editor");
+    CoInitialize(nullptr); // the bar's own objects come through COM
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const auto read = [](HWND control, long child, long *role) {
+        IAccessible *object = nullptr;
+        std::wstring name = L"<none>";
+        VARIANT id = {}, roleFound = {};
+        id.vt = VT_I4;
+        id.lVal = child;
+        BSTR text = nullptr;
+        if (SUCCEEDED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                                                 reinterpret_cast<void **>(&object)))) {
+            if (object->get_accName(id, &text) == S_OK)
+                name = text;
+            object->get_accRole(id, &roleFound);
+            object->Release();
+        }
+        SysFreeString(text);
+        *role = roleFound.lVal;
+        return name;
+    };
+    const long button = ROLE_SYSTEM_PUSHBUTTON;
+    const struct {
+        int slot; // -2: the bar, -1: the toolbar
+        long child;
+        const wchar_t *name;
+        long role;
+    } rows[] = {{-2, 0, L"Korimbel", ROLE_SYSTEM_CLIENT},
+                {-1, 0, L"<none>", ROLE_SYSTEM_TOOLBAR},
+                {-1, 1, L"\x7D42\x4E86", button}, // 終了
+                {-1, 2, kSettingsCaption, button},
+                {-1, 3, L"\x524D\xFF8D\xFF9F\xFF70\xFF7C\xFF9E", button}, // 前ﾍﾟｰｼﾞ
+                {-1, 4, L"\x6B21\xFF8D\xFF9F\xFF70\xFF7C\xFF9E", button}, // 次ﾍﾟｰｼﾞ
+                {0, 0, L"Editor", button},
+                {1, 0, L"\x672A\x767B\x9332", button}}; // 未登録
+    for (const auto &row : rows) {
+        HWND control = row.slot == -2 ? window : LaunchButton(window, row.slot);
+        for (HWND strip = nullptr; row.slot == -1 && !control &&
+                                   (strip = FindWindowExA(window, strip, "#32770", nullptr));)
+            control = FindWindowExA(strip, nullptr, "ToolbarWindow32", nullptr);
+        long role = 0;
+        EXPECT_EQ(read(control, row.child, &role), row.name) << row.slot << " " << row.child;
+        EXPECT_EQ(role, row.role) << row.slot << " " << row.child;
+    }
+    // Each row: a control, its label, and whether it is an edit, which the system names by it.
+    const std::vector<std::vector<int>> labelled[] = {
+        {{IDC_TITLE, IDC_TITLE_LABEL, 1}, {IDC_FILE, IDC_FILE_LABEL, 1},
+         {IDC_SHOW_MODE, IDC_SHOW_MODE_LABEL, 0}},
+        {{IDC_HIDE_TIME, IDC_HIDE_TIME_LABEL, 1}, {IDC_PAGE_COUNT, IDC_PAGE_COUNT_LABEL, 0},
+         {IDC_HOTKEY, IDC_HOTKEY_LABEL, 0}}};
+    Xdotool("key ctrl+alt+k Return"); // a missing program: its properties
+    for (const auto &rows : labelled) {
+        const HWND dialog =
+            &rows == labelled ? WaitForDialog(kPropertiesCaption) : OpenSettings();
+        ASSERT_NE(dialog, nullptr);
+        for (const std::vector<int> &row : rows) {
+            const HWND control = GetDlgItem(dialog, row[0]);
+            EXPECT_EQ(GetDlgCtrlID(GetWindow(control, GW_HWNDPREV)), row[1]) << row[0];
+            wchar_t label[64] = L"";
+            GetDlgItemTextW(dialog, row[1], label, 64);
+            long role = 0;
+            EXPECT_TRUE(!row[2] || read(control, 0, &role) == label) << row[0];
+        }
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, 3000));
+    }
+    QuitBar(window);
+    CoUninitialize();
+}
+
 TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
 {
     StoreDword("DispPage", 2);
@@ -792,7 +870,7 @@ TEST_F(EndToEnd, DllsPlantedBesideTheProgramAreNeverLoaded)
 {
     const std::string folder = FreshFolder("Downloads");
     ASSERT_TRUE(CopyFileA(KorimbelPath().c_str(), (folder + "\\korimbel.exe").c_str(), FALSE));
-    for (const std::string dll : {"comctl32", "uxtheme", "comdlg32"}) {
+    for (const std::string dll : {"comctl32", "uxtheme", "comdlg32", "oleacc"}) {
         const std::string planted = folder + "\\" + dll + ".dll";
         DeleteFileA((planted + ".loaded").c_str());
         ASSERT_TRUE(CopyFileA((TestFolder() + "\\planted\\" + dll + ".dll").c_str(),
@@ -804,8 +882,10 @@ TEST_F(EndToEnd, DllsPlantedBesideTheProgramAreNeverLoaded)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
         << Describe(WindowRect(window));
-    // The toolbar, a common control, opens the settings; an empty button opens its properties,
-    // whose browsing takes the open-file dialog's library.
+    // A screen reader's first request takes the accessibility library; the toolbar, a common
+    // control, opens the settings; an empty button opens its properties, whose browsing takes
+    // the open-file dialog's library.
+    SendMessageA(LaunchButtons(window)[0], WM_GETOBJECT, 0, OBJID_CLIENT);
     const HWND settings = OpenSettings();
     ASSERT_NE(settings, nullptr);
     PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);
