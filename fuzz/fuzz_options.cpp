@@ -64,9 +64,9 @@ OptionPair PairFrom(const std::string &bytes)
 void CheckHotKey(unsigned stored)
 {
     unsigned modifiers = 0, key = 0;
-    if (SystemHotKey(stored, &modifiers, &key))
-        Require(key == (stored & 0xFF) && key != 0 && modifiers <= 7 && stored <= 0xFFFF,
-                "a hotkey is a key of the value's low byte with the three modifiers");
+    Require(!SystemHotKey(stored, &modifiers, &key) ||
+                (key == (stored & 0xFF) && key != 0 && modifiers <= 7 && stored <= 0xFFFF),
+            "a hotkey is a key of the value's low byte with the three modifiers");
 }
 
 } // namespace
