@@ -16,11 +16,11 @@ static decltype(&CreateStdAccessibleObject) CreateStandardObject;
 static decltype(&LresultFromObject) ResultFromObject;
 static BSTR(WINAPI *AllocateString)(const OLECHAR *);
 
-template <typename Call> static bool Find(HMODULE library, const char *name, Call *call)
+static bool Find(HMODULE library, const char *name, void *call)
 {
-    *call = reinterpret_cast<Call>(
-        reinterpret_cast<void *>(library ? GetProcAddress(library, name) : nullptr));
-    return *call != nullptr;
+    const FARPROC found = library ? GetProcAddress(library, name) : nullptr;
+    CopyMemory(call, &found, sizeof found);
+    return found != nullptr;
 }
 
 static bool LoadAccessibility()
@@ -51,12 +51,12 @@ static IAccessible *Std(IAccessible *face)
     return Of(face)->standard;
 }
 
-static bool IsSelf(VARIANT child)
+static bool IsSelf(const VARIANT &child)
 {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-static bool IsNamedChild(IAccessible *face, VARIANT child)
+static bool IsNamedChild(IAccessible *face, const VARIANT &child)
 {
     return child.vt == VT_I4 && child.lVal > 0 && child.lVal <= Of(face)->children;
 }
@@ -241,7 +241,10 @@ LRESULT AnswerAccessibleObject(HWND window, LPARAM object, WPARAM flags, UINT fi
         HeapFree(GetProcessHeap(), 0, accessible);
         return 0;
     }
-    *accessible = Accessible{{const_cast<IAccessibleVtbl *>(&kCalls)}, 1, accessible->standard, firstName, buttons};
+    accessible->face.lpVtbl = const_cast<IAccessibleVtbl *>(&kCalls);
+    accessible->references = 1;
+    accessible->firstName = firstName;
+    accessible->children = buttons;
     const LRESULT answer =
         ResultFromObject(IID_IAccessible, flags, reinterpret_cast<IUnknown *>(&accessible->face));
     Release(&accessible->face);
