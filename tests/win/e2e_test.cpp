@@ -223,7 +223,7 @@ TEST_F(EndToEnd, GarbageInTheRegistryStillStartsAndQuitsCleanly)
     const unsigned long long eight = 0x8000000000000000ULL;
     const std::string text(300, 'k');
     for (const char *name : {"HideTime", "TimerSound", "HideMode", "TopMode", "StartExecFlg",
-                             "MaxPage", "AppBarMode", "FloatMode", "DispPage"})
+                             "MaxPage", "HotKey", "AppBarMode", "FloatMode", "DispPage"})
         StoreRaw(kRootKey, name, REG_QWORD, &eight, 8);
     StoreRaw(kRootKey, "curpath", REG_SZ, text.c_str(), DWORD(text.size()));
     const HWND window = StartBar();
