@@ -1,6 +1,8 @@
-// Option strings as the registry may hold them (at most kOptionBufferSize - 1 bytes), and any
-// two option values. Input: stored text, NUL, then optionally two ints as raw bytes.
+// Option strings as the registry may hold them (at most kOptionBufferSize - 1 bytes), any two
+// option values and any stored hotkey. Input: stored text, NUL, then optionally two ints and an
+// unsigned as raw bytes.
 #include "harness.h"
+#include "store/hotkey.h"
 #include "store/options.h"
 
 namespace
@@ -58,6 +60,15 @@ OptionPair PairFrom(const std::string &bytes)
     return pair;
 }
 
+// A hotkey keeps its value's low byte as its key, takes none of 0, and knows three modifiers.
+void CheckHotKey(unsigned stored)
+{
+    unsigned modifiers = 0, key = 0;
+    Require(!SystemHotKey(stored, &modifiers, &key) ||
+                (key == (stored & 0xFF) && key != 0 && modifiers <= 7 && stored <= 0xFFFF),
+            "a hotkey is a key of the value's low byte with the three modifiers");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -67,5 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string values = input.Rest();
     if (values.size() >= sizeof(OptionPair))
         CheckAnyValues(PairFrom(values));
+    unsigned stored;
+    if (values.size() >= sizeof(OptionPair) + sizeof stored) {
+        std::memcpy(&stored, values.data() + sizeof(OptionPair), sizeof stored);
+        CheckHotKey(stored);
+    }
     return 0;
 }

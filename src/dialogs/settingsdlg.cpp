@@ -1,9 +1,14 @@
 #include "dialogs/settingsdlg.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "dialogs/about.h"
 #include "dialogs/barfiledlg.h"
 #include "dialogs/startuplist.h"
 #include "dialogs/strings.h"
+#include "panel/keyboard.h"
 #include "panel/panel.h"
 #include "placement/appbar.h"
 #include "placement/autohide.h"
@@ -38,6 +43,23 @@ static void FillPageCounts(HWND dialog)
     }
 }
 
+// Beside the hotkey control, as it changes: whether another program holds its hotkey.
+static void ShowHotKeyState(HWND dialog)
+{
+    const LRESULT value = SendDlgItemMessageA(dialog, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0);
+    ShowWindow(GetDlgItem(dialog, IDC_HOTKEY_IN_USE),
+               HotKeyHeldElsewhere(LOWORD(value)) ? SW_SHOW : SW_HIDE);
+}
+
+// A hotkey without Ctrl or Alt would take a key from every program: the control adds Ctrl+Alt.
+static void ShowHotKey(HWND dialog)
+{
+    SendDlgItemMessageA(dialog, IDC_HOTKEY, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
+                        MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+    SendDlgItemMessageA(dialog, IDC_HOTKEY, HKM_SETHOTKEY, LOWORD(Settings.HotKey), 0);
+    ShowHotKeyState(dialog);
+}
+
 static void OnInit(HWND dialog)
 {
     SetCheck(dialog, IDC_TOP_MODE, Settings.TopMode);
@@ -48,6 +70,7 @@ static void OnInit(HWND dialog)
     SetCheck(dialog, IDC_START_LAUNCH, Settings.StartLaunch);
     SetCheck(dialog, IDC_START_EXEC, Settings.StartExecFlg);
     FillPageCounts(dialog);
+    ShowHotKey(dialog);
 }
 
 static int ReadDelay(HWND dialog)
@@ -68,6 +91,7 @@ static void OnOk(HWND dialog)
     const LRESULT page = SendDlgItemMessageA(dialog, IDC_PAGE_COUNT, CB_GETCURSEL, 0, 0);
     if (page >= 0 && page < kPageChoices)
         Settings.MaxPage = kMaxPages[page];
+    Settings.HotKey = LOWORD(SendDlgItemMessageA(dialog, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
     SaveBehaviourSettings();
     EndDialog(dialog, 1);
 }
@@ -95,6 +119,10 @@ static INT_PTR OnCommand(HWND dialog, WPARAM wParam)
         return FALSE;
     case IDC_IMPORT_BAR:
         ImportBarInto(dialog);
+        return FALSE;
+    case IDC_HOTKEY:
+        if (HIWORD(wParam) == EN_CHANGE)
+            ShowHotKeyState(dialog);
         return FALSE;
     default:
         return FALSE;
@@ -144,4 +172,6 @@ void RunSettingsCommand()
         SwitchHideMode(before.HideMode);
     FollowAutostart(before.StartExecFlg);
     FollowAutoHideMode(Settings.HideTime != before.HideTime);
+    if (Settings.HotKey != before.HotKey)
+        TakeHotKey();
 }

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "panel/access.h"
 #include "panel/buttondrag.h"
 #include "panel/fileicon.h"
 #include "panel/launch.h"
@@ -13,6 +14,12 @@
 #include "system/syslib.h"
 
 static SlotPropertiesOpener OpenProperties;
+
+// The launch button that last had the keyboard focus: its slot, and its place on its page.
+static int FocusedSlot = -1;
+static int FocusedIndex;
+
+const int kNameSize = 64;
 
 const UINT kLaunchLockMilliseconds = 500;
 static bool LaunchLock;
@@ -49,18 +56,33 @@ static LaunchButton *StateOf(HWND button)
     return reinterpret_cast<LaunchButton *>(GetWindowLongA(button, GWL_USERDATA));
 }
 
+// What a screen reader reads is the button's text, which an icon button does not draw: its title,
+// or for an empty slot a word saying so.
+static void NameButton(HWND button, const char *title)
+{
+    if (title) {
+        SetWindowTextA(button, title);
+        return;
+    }
+    wchar_t name[kNameSize];
+    LoadStringW(Instance, IDS_EMPTY_BUTTON, name, kNameSize);
+    SetWindowTextW(button, name);
+}
+
 // The title read here is copied by the tooltip window.
 static void LoadButtonLook(HWND panel, HWND button, LaunchButton *state)
 {
     char text[kPathBufferSize], file[kPathBufferSize];
     ReadSlotRecord(kFileField, state->slot, text, kPathBufferSize);
-    if (text[0] != '\0') {
+    const bool empty = text[0] == '\0';
+    if (!empty) {
         ReachableFile(text, file);
         state->icon = CreateFileIcon(file, BarScaled(kSmallIconSize));
         SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(state->icon));
     }
     ReadSlotRecord(kTitleField, state->slot, text, kPathBufferSize);
     AddButtonTip(panel, button, text);
+    NameButton(button, empty ? nullptr : text);
 }
 
 void AddLaunchButtonTips(HWND panel)
@@ -116,9 +138,9 @@ static void FollowPressedPointer(HWND button, LaunchButton *state, WPARAM wParam
         RequestPanelRebuild();
 }
 
-static void ShowButtonMenu(HWND button, LPARAM lParam)
+// At a point of the button: the pointer's, or its corner for the keyboard.
+static void ShowButtonMenu(HWND button, POINT point)
 {
-    POINT point = PointOf(lParam);
     RECT client;
     GetClientRect(button, &client);
     if (!PtInRect(&client, point))
@@ -150,6 +172,69 @@ static bool RunMenuCommand(int slot, WPARAM wParam)
     default:
         return false;
     }
+}
+
+// The panel's buttons are made in their order on the page, which is their order as children.
+static HWND ButtonAt(HWND panel, int index)
+{
+    HWND button = GetWindow(panel, GW_CHILD);
+    for (; button && index > 0; --index)
+        button = GetWindow(button, GW_HWNDNEXT);
+    return button;
+}
+
+static void FollowFocus(HWND button, int slot)
+{
+    FocusedSlot = slot;
+    FocusedIndex = 0;
+    while ((button = GetWindow(button, GW_HWNDPREV)))
+        ++FocusedIndex;
+}
+
+void FocusLaunchButton(HWND panel)
+{
+    HWND button = GetDlgItem(panel, FocusedSlot);
+    if (!button)
+        button = ButtonAt(panel, FocusedIndex);
+    if (!button)
+        button = GetWindow(GetWindow(panel, GW_CHILD), GW_HWNDLAST);
+    if (button)
+        SetFocus(button);
+}
+
+// The digits 1 to 9 and 0 open the page's first to tenth button as a click does.
+static void OpenButtonAt(HWND panel, int index)
+{
+    const HWND button = ButtonAt(panel, index);
+    if (!button)
+        return;
+    SetFocus(button);
+    ClickButton(button, StateOf(button)->slot);
+}
+
+// End, Home and the arrows, in the order of their key codes: the button each goes to.
+static const BYTE kMoves[] = {GW_HWNDLAST, GW_HWNDFIRST, GW_HWNDPREV,
+                              GW_HWNDPREV, GW_HWNDNEXT,  GW_HWNDNEXT};
+
+// Whether the key was the button's. A page turn builds a new panel, this button gone; Tab and Esc
+// are the bar's, which the toolbar hands on too.
+static bool TakeKey(HWND button, int slot, WPARAM key)
+{
+    if (key >= VK_END && key <= VK_DOWN) {
+        if (const HWND next = GetWindow(button, kMoves[key - VK_END]))
+            SetFocus(next);
+    } else if (key == VK_PRIOR || key == VK_NEXT) {
+        SendMessageA(BarWindow, WM_COMMAND, key == VK_PRIOR ? IDM_PREVIOUS_PAGE : IDM_NEXT_PAGE, 0);
+    } else if (key == VK_RETURN || key == VK_SPACE) {
+        ClickButton(button, slot);
+    } else if (key == VK_TAB || key == VK_ESCAPE) {
+        SendMessageA(BarWindow, WM_KEYDOWN, key, 0);
+    } else if (key >= '0' && key <= '9') {
+        OpenButtonAt(GetParent(button), key == '0' ? 9 : static_cast<int>(key - '1'));
+    } else {
+        return false;
+    }
+    return true;
 }
 
 static LRESULT TakeDroppedFiles(int slot, HDROP drop)
@@ -206,7 +291,22 @@ static LRESULT CALLBACK LaunchButtonProc(HWND button, UINT message, WPARAM wPara
         ClickButton(button, slot);
         break;
     case WM_RBUTTONDOWN:
-        ShowButtonMenu(button, lParam);
+        ShowButtonMenu(button, PointOf(lParam));
+        break;
+    case WM_CONTEXTMENU: // from the keyboard (Shift+F10, the menu key) its point is (-1, -1)
+        if (lParam == -1)
+            ShowButtonMenu(button, POINT{0, 0});
+        break;
+    case WM_KEYDOWN:
+        if (TakeKey(button, slot, wParam))
+            return 0;
+        break;
+    case WM_SETFOCUS:
+        FollowFocus(button, slot);
+        break;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerAccessibleObject(button, lParam, wParam))
+            return answer;
         break;
     case WM_COMMAND:
         if (RunMenuCommand(slot, wParam))

@@ -11,6 +11,11 @@ HWND CreateLaunchButton(HWND panel, int slot, int x, int y, int width, int heigh
 // The tips of the launch buttons of panel made before the tooltip window was.
 void AddLaunchButtonTips(HWND panel);
 
+// Gives the keyboard focus to the launch button of panel that last had it, where it is there,
+// else to the one at the same place of the page (the last where the page is shorter): the first
+// one before any had it.
+void FocusLaunchButton(HWND panel);
+
 // What opens a slot's properties, where a launch fails or the menu asks for them: a dialog of a
 // layer above the buttons, handed to them when the bar is created.
 typedef void (*SlotPropertiesOpener)(int slot);

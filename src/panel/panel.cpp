@@ -36,8 +36,12 @@ static void Place(HWND child, const Box &box, PlacedChild *placed)
     *placed = PlacedChild{child, box};
 }
 
+// Whether the panel that went had the keyboard focus on one of its buttons; the new one takes it.
+static bool Refocus;
+
 static void DestroyPanel()
 {
+    Refocus = ButtonPanel && IsChild(ButtonPanel, GetFocus());
     if (ButtonPanel)
         DestroyWindow(ButtonPanel);
 }
@@ -62,6 +66,8 @@ static void CreatePanel()
     Built = ButtonPage{Settings.AppBarMode, ButtonsPerPage, Settings.DispPage, BarDpi()};
     ButtonPanel = CreateDialogParamA(Instance, SELECT_BASE_TEMPLATE, BarWindow, PanelProc, 0);
     PlacePanel();
+    if (Refocus && ButtonPanel)
+        FocusLaunchButton(ButtonPanel);
 }
 
 // The taskbar margin the strips were last laid out with.

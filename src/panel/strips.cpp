@@ -1,5 +1,6 @@
 #include "panel/strips.h"
 
+#include "panel/access.h"
 #include "panel/layout.h"
 #include "system/syslib.h"
 #include "placement/barwindow.h"
@@ -13,6 +14,7 @@ HWND CommandStrip;
 HWND GripStrip;
 int CommandStripSize;
 static HWND Toolbar;
+static WNDPROC ToolbarKept;
 
 // The tooltip texts, by command, loaded when the toolbar is built. The strip is a Unicode dialog:
 // the toolbar asks it for them in UTF-16, and they read right whatever the code page.
@@ -118,6 +120,23 @@ static void ShowTipsAlways(HWND tooltip)
     SetWindowLongA(tooltip, GWL_HWNDPARENT, 0);
 }
 
+// The toolbar names its buttons to screen readers by their tips, and hands Tab and Esc to the bar.
+static LRESULT CALLBACK ToolbarProc(HWND toolbar, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETOBJECT:
+        if (const LRESULT answer =
+                AnswerAccessibleObject(toolbar, lParam, wParam, IDS_TIP_EXIT, kToolbarButtons))
+            return answer;
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_TAB || wParam == VK_ESCAPE)
+            return SendMessageA(BarWindow, message, wParam, lParam);
+        break;
+    }
+    return CallWindowProcA(ToolbarKept, toolbar, message, wParam, lParam);
+}
+
 // Made anew when the bar's DPI changes.
 void CreateCommandToolbar()
 {
@@ -138,6 +157,8 @@ void CreateCommandToolbar()
                                       kToolbarButtons, 0, 0, pictures.size, pictures.size,
                                       sizeof(TBBUTTON));
     ShowTipsAlways(reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0)));
+    ToolbarKept = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(Toolbar, GWL_WNDPROC, reinterpret_cast<LONG>(ToolbarProc)));
 }
 
 // The toolbar maps its pictures' greys and white to the button colours as it is made: made anew,

@@ -15,6 +15,9 @@ static HideCount Count = {0, 1};
 static RECT ShownRect;
 static RECT HiddenRect;
 
+// While the keyboard holds the bar out.
+static bool HeldOut;
+
 // From the bar's late start to its end; while the timer runs.
 static bool TimerArmed;
 static bool TimerRunning;
@@ -23,6 +26,7 @@ void ResetAutoHide()
 {
     HiddenFlag = 0;
     Count = HideCount{0, 1};
+    HeldOut = false;
     TimerArmed = false;
     TimerRunning = false;
 }
@@ -82,7 +86,7 @@ void StopAutoHideTimer()
 
 static void HideStep()
 {
-    if (Settings.FloatMode != 0)
+    if (Settings.FloatMode != 0 || HeldOut)
         return;
     POINT c;
     GetCursorPos(&c);
@@ -102,6 +106,14 @@ void AutoHideTick()
     FollowAutoHideMode(false);
 }
 
+static void ComeBack()
+{
+    SetActiveWindow(BarWindow);
+    SetFocus(BarWindow);
+    MoveBarTo(ShownRect);
+    HiddenFlag = 0;
+}
+
 void RevealBar()
 {
     if (Settings.FloatMode != 0 || Settings.HideMode != 1)
@@ -109,11 +121,19 @@ void RevealBar()
     if (HiddenFlag == 1) {
         if (FullScreenProgramInFront())
             return;
-        SetActiveWindow(BarWindow);
-        SetFocus(BarWindow);
-        MoveBarTo(ShownRect);
-        HiddenFlag = 0;
+        ComeBack();
     }
+    Count.ticks = 0;
+    FollowAutoHideMode(false);
+}
+
+void HoldBarOut(bool hold)
+{
+    HeldOut = hold;
+    if (Settings.FloatMode != 0 || Settings.HideMode != 1)
+        return;
+    if (hold && HiddenFlag == 1)
+        ComeBack();
     Count.ticks = 0;
     FollowAutoHideMode(false);
 }

@@ -26,6 +26,10 @@ void FollowAutoHideMode(bool restart);
 // Each tick of the bar's timer: hide the bar once the cursor has stayed away.
 void AutoHideTick();
 
+// The keyboard holds the bar out: a hidden bar comes back, full screen or not, and no tick hides
+// it. Let go, the ticks count from then, as when the cursor has just left.
+void HoldBarOut(bool hold);
+
 // The window system asks the bar for a cursor: bring a hidden bar back, unless a full-screen
 // program is in front; the shell does not tell a bar that it never registered about those.
 void RevealBar();

@@ -76,6 +76,10 @@
 #define IDC_PAGE_COUNT_LABEL 1057
 #define IDC_SETTINGS_FRAME 1018
 #define IDC_BARFILE_STATUS 1058
+#define IDC_HOTKEY_LABEL 1059
+#define IDC_HOTKEY 1060
+#define IDC_HOTKEY_IN_USE 1061
+#define IDC_HIDE_TIME_LABEL 1062
 
 // The settings dialog's result when an import replaced the bar; OK and cancel give 1.
 #define CONFIG_IMPORTED 2
@@ -93,10 +97,13 @@
 #define IDS_SHOW_MAXIMIZED 102
 #define IDS_BROWSE_FILTER 103
 #define IDS_BROWSE_TITLE 104
+// IDS_TIP_EXIT to IDS_TIP_NEXT_PAGE: the toolbar's buttons in their order, which their
+// accessible names follow.
 #define IDS_TIP_EXIT 105
 #define IDS_TIP_SETTINGS 106
 #define IDS_TIP_PREVIOUS_PAGE 107
 #define IDS_TIP_NEXT_PAGE 108
+#define IDS_EMPTY_BUTTON 109
 #define IDS_PAGES_1 110 // to IDS_PAGES_1 + 4: the page counts offered
 #define IDS_BARFILE_FILTER 120
 #define IDS_EXPORT_TITLE 121
@@ -109,3 +116,6 @@
 
 // Timers.
 #define AUTOHIDE_TIMER_ID 1
+
+// The bar window's hotkey.
+#define BAR_HOTKEY_ID 1

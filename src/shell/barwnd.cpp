@@ -5,6 +5,7 @@
 #include "dialogs/propsdlg.h"
 #include "dialogs/settingsdlg.h"
 #include "panel/fileicon.h"
+#include "panel/keyboard.h"
 #include "panel/tips.h"
 #include "panel/launchbtn.h"
 #include "panel/panel.h"
@@ -88,6 +89,7 @@ static LRESULT OnLateInit()
     RunStartupSlots();
     StartAutoHideTimer();
     StartFollowingForeground();
+    TakeHotKey();
     return 0;
 }
 
@@ -124,6 +126,8 @@ static LRESULT OnAppBarNotify(WPARAM code, LPARAM lParam)
 static LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam)
 {
     ReportToShell(ABM_ACTIVATE);
+    if (FollowBarActivation(wParam, reinterpret_cast<HWND>(lParam)))
+        return 0;
     return DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
 }
 
@@ -243,6 +247,12 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return OnExitSizeMove(window);
     case UM_LATE_INIT:
         return OnLateInit();
+    case WM_HOTKEY:
+        FollowHotKey();
+        return 0;
+    case WM_KEYDOWN:
+        TakeBarKey(wParam);
+        return 0;
     case UM_APPBAR_NOTIFY:
         return OnAppBarNotify(wParam, lParam);
     default:

@@ -23,9 +23,9 @@ static void KeyPath(int key, Place place, char *path)
 
 // The settings, which the registry holds as REG_DWORD.
 static const Setting *const kSettings[] = {
-    &kHideTime, &kTimerSound, &kHideMode,  &kTopMode, &kStartExecFlg, &kStartLaunch,
-    &kMaxPage,  &kAppBarMode, &kFloatMode, &kDispPage, &kX,           &kY,
-    &kWidth,    &kHeight,     &kMonitorX,  &kMonitorY};
+    &kHideTime, &kTimerSound, &kHideMode,   &kTopMode,   &kStartExecFlg, &kStartLaunch,
+    &kMaxPage,  &kHotKey,     &kAppBarMode, &kFloatMode, &kDispPage,     &kX,
+    &kY,        &kWidth,      &kHeight,     &kMonitorX,  &kMonitorY};
 
 static wchar_t FoldAscii(wchar_t unit)
 {

@@ -17,6 +17,7 @@ const Setting kTopMode = {"TopMode", 1};
 const Setting kStartExecFlg = {"StartExecFlg", 0};
 const Setting kStartLaunch = {"StartLaunch", 1};
 const Setting kMaxPage = {"MaxPage", 4};
+const Setting kHotKey = {"HotKey", 0x064B}; // Ctrl+Alt+K
 const Setting kAppBarMode = {"AppBarMode", 2};
 const Setting kFloatMode = {"FloatMode", 0};
 const Setting kDispPage = {"DispPage", 0};
@@ -52,6 +53,7 @@ static void LoadBehaviourFrom(HKEY key)
     Settings.StartExecFlg = ReadSettingFrom(key, kStartExecFlg);
     Settings.StartLaunch = ReadSettingFrom(key, kStartLaunch);
     Settings.MaxPage = ReadSettingFrom(key, kMaxPage);
+    Settings.HotKey = ReadSettingFrom(key, kHotKey);
 }
 
 void LoadBehaviourSettings()
@@ -93,6 +95,7 @@ void SaveBehaviourSettings()
     WriteSetting(kStartLaunch, Settings.StartLaunch);
     WriteSetting(kStartExecFlg, Settings.StartExecFlg);
     WriteSetting(kMaxPage, Settings.MaxPage);
+    WriteSetting(kHotKey, Settings.HotKey);
     WriteSetting(kTimerSound, 0);
 }
 

@@ -17,7 +17,8 @@ struct Setting {
 };
 
 extern const Setting kHideTime, kTimerSound, kHideMode, kTopMode, kStartExecFlg, kStartLaunch,
-    kMaxPage, kAppBarMode, kFloatMode, kDispPage, kX, kY, kWidth, kHeight, kMonitorX, kMonitorY;
+    kMaxPage, kHotKey, kAppBarMode, kFloatMode, kDispPage, kX, kY, kWidth, kHeight, kMonitorX,
+    kMonitorY;
 
 int ReadSetting(const Setting &setting);
 // Whether the registry took the value.
@@ -35,6 +36,7 @@ struct SettingsRecord {
     int StartExecFlg;        // start with Windows
     int StartLaunch;         // open the run-at-start slots when the bar starts
     int MaxPage;             // highest page number
+    int HotKey;              // the hotkey that brings the bar up (store/hotkey.h); 0 for none
     int AppBarMode;          // dock edge, also the floating bar's orientation
     int FloatMode;           // floating flag, 0 or 1
     int DispPage;            // current page

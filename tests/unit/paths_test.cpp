@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "store/hotkey.h"
 #include "store/moverule.h"
 #include "store/options.h"
 
@@ -227,4 +228,18 @@ TEST(SlotMoveRule, NoDragDeletesAButton)
     EXPECT_EQ(RuleOfSlotMove(false, true, true, true), kLeaveSlots);
     EXPECT_EQ(RuleOfSlotMove(true, true, false, false), kLeaveSlots);
     EXPECT_EQ(RuleOfSlotMove(false, false, true, false), kLeaveSlots);
+}
+
+// The hotkey control's flags above the key: shift 1, ctrl 2, alt 4, extended 8; the system's
+// modifiers: alt 1, ctrl 2, shift 4. A key of 0 or any other flag is no hotkey (0 here).
+TEST(SystemHotKey, TheControlsFlagsBecomeTheSystemsModifiers)
+{
+    const unsigned rows[][2] = {{0x064B, 0x34B}, {0x014B, 0x44B}, {0x0F70, 0x770},
+                                {0x0826, 0x026}, {0x0000, 0},     {0x0600, 0},
+                                {0x164B, 0},     {0x8041, 0},     {0x1064B, 0}};
+    for (const auto &row : rows) {
+        unsigned modifiers = 0, key = 0;
+        const bool any = SystemHotKey(row[0], &modifiers, &key);
+        EXPECT_EQ(any ? modifiers << 8 | key : 0, row[1]) << std::hex << row[0];
+    }
 }

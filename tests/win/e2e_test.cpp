@@ -1,6 +1,7 @@
 // The bar as a user starts it: korimbel.exe in its own process, driven from outside.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -222,7 +223,7 @@ TEST_F(EndToEnd, GarbageInTheRegistryStillStartsAndQuitsCleanly)
     const unsigned long long eight = 0x8000000000000000ULL;
     const std::string text(300, 'k');
     for (const char *name : {"HideTime", "TimerSound", "HideMode", "TopMode", "StartExecFlg",
-                             "MaxPage", "AppBarMode", "FloatMode", "DispPage"})
+                             "MaxPage", "HotKey", "AppBarMode", "FloatMode", "DispPage"})
         StoreRaw(kRootKey, name, REG_QWORD, &eight, 8);
     StoreRaw(kRootKey, "curpath", REG_SZ, text.c_str(), DWORD(text.size()));
     const HWND window = StartBar();
@@ -455,6 +456,184 @@ TEST_F(EndToEnd, ClickingTheFourthToolbarButtonTurnsThePage)
     Sleep(300);
     QuitBar(window);
     EXPECT_EQ(StoredDword("DispPage"), 1);
+}
+
+// The window with the keyboard focus in the bar's thread.
+HWND FocusOf(HWND bar)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// The stored hotkey the bar holds, seen by this process's registration of the same keys failing;
+// none for 0 or a flag the control never sets, and the value stays as stored. Keys another
+// program holds are not taken, which the settings show beside the control until keys typed
+// into it are free; OK takes and stores those.
+TEST_F(EndToEnd, TheBarHoldsItsStoredHotkeyUnlessNoneOrHeldAndTheSettingsSaySo)
+{
+    const struct {
+        int stored; // -1: none stored
+        UINT modifiers;
+        bool held;
+    } rows[] = {{-1, MOD_CONTROL | MOD_ALT, true}, {0x014B, MOD_SHIFT, true},
+                {0x0D4B, MOD_SHIFT | MOD_ALT, true}, {0, MOD_CONTROL | MOD_ALT, false},
+                {0x164B, MOD_CONTROL | MOD_ALT, false}};
+    for (const auto &row : rows) {
+        DeleteKeyTree(kRootKey);
+        if (row.stored >= 0)
+            StoreDword("HotKey", DWORD(row.stored));
+        const HWND window = StartBar();
+        EXPECT_EQ(!RegisterHotKey(nullptr, 1, row.modifiers, 'K'), row.held) << row.stored;
+        UnregisterHotKey(nullptr, 1);
+        QuitBar(window);
+        EXPECT_EQ(StoredDword("HotKey"), row.stored >= 0 ? row.stored : -999);
+    }
+    DeleteKeyTree(kRootKey);
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, 'K'));
+    const HWND window = StartBar();
+    const HWND settings = OpenSettings();
+    ASSERT_NE(settings, nullptr);
+    const HWND inUse = GetDlgItem(settings, IDC_HOTKEY_IN_USE);
+    EXPECT_TRUE(IsWindowVisible(inUse));
+    Xdotool("mousemove " + CenterOf(GetDlgItem(settings, IDC_HOTKEY)) + " click 1 key ctrl+alt+j");
+    EXPECT_FALSE(IsWindowVisible(inUse));
+    PostMessageA(settings, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(settings); }, 3000));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 2, MOD_CONTROL | MOD_ALT, 'J'));
+    UnregisterHotKey(nullptr, 1);
+    QuitBar(window);
+    EXPECT_EQ(StoredDword("HotKey"), 0x064A);
+}
+
+// Real keys on an auto-hiding bar, each step with the slot of the button then focused and shown
+// focused (-1: the toolbar; -2: the keyboard given back to the other window, the bar withdrawn).
+// The hotkey brings the bar out onto the first button, then onto the one focused last; the
+// arrows of both pairs, Home and End, the page keys keeping the place on the page, Tab to the
+// toolbar and back. Shift+F10 and the menu key show the button's menu; a digit opens its
+// button, an empty one its properties, which take the keys; Enter opens a program.
+TEST_F(EndToEnd, TheHotkeyAndTheKeysMoveAlongTheBarTurnItsPagesAndOpenButtonsAndMenus)
+{
+    const std::string recorder = PrepareRecorder("Recorder Keys");
+    StoreRecord(kFileKey, 1, recorder);
+    StoreDword("HideMode", 1);
+    StoreDword("HideTime", 100);
+    Xdotool("mousemove 500 400");
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const RECT shown = {995, 0, 1024, 769}, hidden = {1022, 0, 1024, 769};
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 100, 100, 200,
+                                       100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    const int perPage = int(LaunchButtons(window).size());
+    const struct {
+        const char *keys;
+        int slot;
+    } steps[] = {{"ctrl+alt+k", 0}, {"Down ctrl+alt+k", -2}, {"ctrl+alt+k", 1}, {"Escape", -2},
+                 {"ctrl+alt+k Down", 2}, {"Up", 1}, {"Right", 2}, {"Left", 1},
+                 {"End", perPage - 1}, {"Home", 0}, {"Right Right Next", perPage + 2},
+                 {"Prior", 2}, {"Tab", -1}, {"Tab", 2}};
+    for (const auto &step : steps) {
+        Xdotool(std::string("key ") + step.keys);
+        EXPECT_TRUE(WaitForRect(window, step.slot == -2 ? hidden : shown)) << step.keys;
+        EXPECT_EQ(GetForegroundWindow(), step.slot == -2 ? other : window) << step.keys;
+        const HWND focus = FocusOf(window);
+        EXPECT_TRUE(step.slot == -2 || GetDlgCtrlID(focus) == (step.slot < 0 ? IDC_COMMAND_TOOLBAR
+                                                                            : step.slot))
+            << step.keys;
+        EXPECT_TRUE(step.slot < 0 || (SendMessageA(focus, BM_GETSTATE, 0, 0) & BST_FOCUS));
+    }
+    for (const char *menuKey : {"shift+F10", "Menu"}) {
+        Xdotool(std::string("key ") + menuKey);
+        const HWND menu = FindWindowA("#32768", nullptr);
+        EXPECT_TRUE(menu && IsWindowVisible(menu)) << menuKey;
+        Xdotool("key Escape");
+    }
+    Xdotool("key 3");
+    const HWND properties = WaitForDialog(kPropertiesCaption);
+    EXPECT_NE(properties, nullptr);
+    Xdotool("key Escape");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(properties); }, 3000));
+    EXPECT_TRUE(PumpUntil([&] { return GetDlgCtrlID(FocusOf(window)) == 2; }, 3000));
+    Sleep(600); // the launch lock
+    Xdotool("key Up Return");
+    EXPECT_EQ(Launches(1).size(), 1u);
+    DestroyWindow(other);
+    QuitBar(window);
+}
+
+// What a screen reader hears of a window's accessible object, or of one of its children: the
+// name and the role.
+std::wstring Heard(HWND window, long child)
+{
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void **>(&object))))
+        return L"<no object>";
+    VARIANT id = {}, role = {};
+    id.vt = VT_I4;
+    id.lVal = child;
+    BSTR name = nullptr;
+    object->get_accName(id, &name);
+    object->get_accRole(id, &role);
+    object->Release();
+    const std::wstring heard = std::wstring(name ? name : L"") + L" " + std::to_wstring(role.lVal);
+    SysFreeString(name);
+    return heard;
+}
+
+// Through the accessibility interface: the bar's name, the toolbar's buttons by their tips, a
+// launch button by its title or as empty, as push buttons (43; the toolbar 22, a client 10, an
+// edit 42). In the dialogs each edit, list and hotkey control comes right after its label, which
+// names an edit.
+TEST_F(EndToEnd, ScreenReadersHearTheButtonsByTitleAndTheDialogControlsByTheirLabels)
+{
+    StoreRecord(kFileKey, 0, "c:\\missing.exe");
+    StoreRecord(kTitleKey, 0, "Editor");
+    CoInitialize(nullptr); // the bar's own objects come through COM
+    const HWND window = StartBar();
+    ASSERT_NE(window, nullptr);
+    const struct {
+        int slot; // -2: the bar, -1: the toolbar
+        long child;
+        const wchar_t *heard;
+    } rows[] = {{-2, 0, L"Korimbel 10"},
+                {-1, 0, L" 22"},
+                {-1, 1, L"\x7D42\x4E86 43"},                              // 終了
+                {-1, 2, L"\x74B0\x5883\x8A2D\x5B9A 43"},                  // 環境設定
+                {-1, 3, L"\x524D\xFF8D\xFF9F\xFF70\xFF7C\xFF9E 43"},      // 前ﾍﾟｰｼﾞ
+                {-1, 4, L"\x6B21\xFF8D\xFF9F\xFF70\xFF7C\xFF9E 43"},      // 次ﾍﾟｰｼﾞ
+                {0, 0, L"Editor 43"},
+                {1, 0, L"\x672A\x767B\x9332 43"}};                        // 未登録
+    for (const auto &row : rows) {
+        const HWND control = row.slot == -2   ? window
+                             : row.slot == -1 ? WindowFromPoint(POINT{1010, 10}) // the toolbar
+                                              : LaunchButton(window, row.slot);
+        EXPECT_EQ(Heard(control, row.child), row.heard) << row.slot << " " << row.child;
+    }
+    // Each row: a control, its label, and whether it is an edit.
+    const std::vector<std::vector<int>> labelled[] = {
+        {{IDC_TITLE, IDC_TITLE_LABEL, 1}, {IDC_FILE, IDC_FILE_LABEL, 1},
+         {IDC_SHOW_MODE, IDC_SHOW_MODE_LABEL, 0}},
+        {{IDC_HIDE_TIME, IDC_HIDE_TIME_LABEL, 1}, {IDC_PAGE_COUNT, IDC_PAGE_COUNT_LABEL, 0},
+         {IDC_HOTKEY, IDC_HOTKEY_LABEL, 0}}};
+    Xdotool("key ctrl+alt+k Return"); // a missing program: its properties
+    for (const auto &rows : labelled) {
+        const HWND dialog = &rows == labelled ? WaitForDialog(kPropertiesCaption) : OpenSettings();
+        ASSERT_NE(dialog, nullptr);
+        for (const std::vector<int> &row : rows) {
+            const HWND control = GetDlgItem(dialog, row[0]);
+            wchar_t label[64] = L"";
+            GetDlgItemTextW(dialog, row[1], label, 64);
+            EXPECT_EQ(GetWindow(control, GW_HWNDPREV), GetDlgItem(dialog, row[1])) << row[0];
+            EXPECT_TRUE(!row[2] || Heard(control, 0) == label + std::wstring(L" 42")) << row[0];
+        }
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }, 3000));
+    }
+    QuitBar(window);
+    CoUninitialize();
 }
 
 TEST_F(EndToEnd, TheWrenchOpensTheSettingsAndOkAppliesThem)
@@ -710,8 +889,10 @@ TEST_F(EndToEnd, DllsPlantedBesideTheProgramAreNeverLoaded)
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(SameRect(WindowRect(window), RECT{995, 0, 1024, 768}))
         << Describe(WindowRect(window));
-    // The toolbar, a common control, opens the settings; an empty button opens its properties,
-    // whose browsing takes the open-file dialog's library.
+    // A screen reader's first request takes the accessibility library; the toolbar, a common
+    // control, opens the settings; an empty button opens its properties, whose browsing takes
+    // the open-file dialog's library.
+    SendMessageA(LaunchButtons(window)[0], WM_GETOBJECT, 0, OBJID_CLIENT);
     const HWND settings = OpenSettings();
     ASSERT_NE(settings, nullptr);
     PostMessageA(settings, WM_COMMAND, IDCANCEL, 0);

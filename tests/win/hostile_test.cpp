@@ -151,8 +151,8 @@ void FillKey(uint32_t seed)
 {
     Generator g = {seed * 2654435761u + 1};
     for (const Setting *s : {&kHideTime, &kTimerSound, &kHideMode, &kTopMode, &kStartExecFlg,
-                             &kStartLaunch, &kMaxPage, &kAppBarMode, &kFloatMode, &kDispPage, &kX,
-                             &kY, &kWidth, &kHeight, &kMonitorX, &kMonitorY})
+                             &kStartLaunch, &kMaxPage, &kHotKey, &kAppBarMode, &kFloatMode,
+                             &kDispPage, &kX, &kY, &kWidth, &kHeight, &kMonitorX, &kMonitorY})
         FillNumberSetting(g, s->name);
     if (g.OneIn(3))
         StoreDword(kDispPage.name, 1000);

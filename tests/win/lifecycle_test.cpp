@@ -52,11 +52,11 @@ TEST_F(Lifecycle, TheTemplateIsTheSpecifiedPopupToolWindow)
     const WCHAR *cls = menu + 1;
     EXPECT_EQ(std::wstring(cls), L"KORIMBEL");
     const WCHAR *title = cls + 9;
-    EXPECT_EQ(title[0], 0); // no title
+    EXPECT_EQ(std::wstring(title), L"Korimbel"); // the name screen readers read
     WORD points;
-    memcpy(&points, title + 1, 2);
+    memcpy(&points, title + 9, 2);
     EXPECT_EQ(points, 9);
-    const WCHAR *face = title + 1 + 3; // point size, weight, italic and charset
+    const WCHAR *face = title + 9 + 3; // point size, weight, italic and charset
     EXPECT_EQ(std::wstring(face), L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF");
 }
 

@@ -64,7 +64,7 @@ class Settings : public BarTest
     std::wstring caption;
 };
 
-TEST_F(Settings, OkWithoutChangesWritesAllSevenValuesAndChangesNothingOnScreen)
+TEST_F(Settings, OkWithoutChangesWritesAllEightValuesAndChangesNothingOnScreen)
 {
     StoreDword("TimerSound", 5);
     StartBar();
@@ -84,6 +84,7 @@ TEST_F(Settings, OkWithoutChangesWritesAllSevenValuesAndChangesNothingOnScreen)
     EXPECT_EQ(StoredDword("StartLaunch"), 1);
     EXPECT_EQ(StoredDword("StartExecFlg"), 0);
     EXPECT_EQ(StoredDword("MaxPage"), 4);
+    EXPECT_EQ(StoredDword("HotKey"), 0x064B); // Ctrl+Alt+K
     EXPECT_EQ(StoredDword("TimerSound"), 0);
     EXPECT_EQ(ButtonPanel, panel);
     EXPECT_TRUE(Messages().empty());
