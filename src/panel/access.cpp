@@ -16,21 +16,18 @@ static decltype(&CreateStdAccessibleObject) CreateStandardObject;
 static decltype(&LresultFromObject) ResultFromObject;
 static BSTR(WINAPI *AllocateString)(const OLECHAR *);
 
-static bool Find(HMODULE library, const char *name, void *call)
-{
-    const FARPROC found = library ? GetProcAddress(library, name) : nullptr;
-    CopyMemory(call, &found, sizeof found);
-    return found != nullptr;
-}
-
 static bool LoadAccessibility()
 {
     if (ResultFromObject)
         return true;
     const HMODULE oleacc = LoadSystemLibrary("oleacc.dll");
-    return Find(oleacc, "CreateStdAccessibleObject", &CreateStandardObject) &&
-           Find(LoadSystemLibrary("oleaut32.dll"), "SysAllocString", &AllocateString) &&
-           Find(oleacc, "LresultFromObject", &ResultFromObject);
+    CreateStandardObject =
+        FindCall<decltype(CreateStandardObject)>(oleacc, "CreateStdAccessibleObject");
+    AllocateString =
+        FindCall<decltype(AllocateString)>(LoadSystemLibrary("oleaut32.dll"), "SysAllocString");
+    if (CreateStandardObject && AllocateString)
+        ResultFromObject = FindCall<decltype(ResultFromObject)>(oleacc, "LresultFromObject");
+    return ResultFromObject != nullptr;
 }
 
 struct Accessible {

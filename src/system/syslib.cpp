@@ -5,18 +5,13 @@
 decltype(&CreateToolbarEx) CreateToolbarFromSystem;
 decltype(&ImageList_GetIcon) GetImageListIcon;
 
-template <typename Call> static Call Find(HMODULE library, const char *name)
-{
-    return reinterpret_cast<Call>(reinterpret_cast<void *>(GetProcAddress(library, name)));
-}
-
 void RestrictLibrarySearch()
 {
     // Looked up, not imported: Vista and a Windows 7 without its update lack the call, and an
     // import would keep the program from starting there. There the current folder at least
     // leaves the search.
     const auto searchSystem32Only =
-        Find<BOOL(WINAPI *)(DWORD)>(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
+        FindCall<BOOL(WINAPI *)(DWORD)>(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories");
     if (!searchSystem32Only || !searchSystem32Only(LOAD_LIBRARY_SEARCH_SYSTEM32))
         SetDllDirectoryA("");
 }
@@ -36,7 +31,7 @@ int WindowDpi(HWND window)
 {
     // Looked up at each call: the bar asks only after a move or a change of the display.
     const auto dpiForWindow =
-        Find<UINT(WINAPI *)(HWND)>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
+        FindCall<UINT(WINAPI *)(HWND)>(GetModuleHandleA("user32.dll"), "GetDpiForWindow");
     if (dpiForWindow) {
         const UINT dpi = dpiForWindow(window);
         if (dpi != 0)
@@ -61,9 +56,9 @@ bool LoadCommonControls()
     const HMODULE library = LoadSystemLibrary("comctl32.dll");
     if (!library)
         return false;
-    const auto initialise = Find<decltype(&InitCommonControls)>(library, "InitCommonControls");
-    CreateToolbarFromSystem = Find<decltype(&CreateToolbarEx)>(library, "CreateToolbarEx");
-    GetImageListIcon = Find<decltype(&ImageList_GetIcon)>(library, "ImageList_GetIcon");
+    const auto initialise = FindCall<decltype(&InitCommonControls)>(library, "InitCommonControls");
+    CreateToolbarFromSystem = FindCall<decltype(&CreateToolbarEx)>(library, "CreateToolbarEx");
+    GetImageListIcon = FindCall<decltype(&ImageList_GetIcon)>(library, "ImageList_GetIcon");
     if (!initialise || !CreateToolbarFromSystem || !GetImageListIcon)
         return false;
     initialise();
@@ -82,8 +77,8 @@ void AcceptFromLowerIntegrity(HWND window, UINT message)
 {
     if (!FiltersLookedUp) {
         const HMODULE user = GetModuleHandleA("user32.dll");
-        FilterForWindow = Find<WindowFilter>(user, "ChangeWindowMessageFilterEx");
-        FilterForProcess = Find<ProcessFilter>(user, "ChangeWindowMessageFilter");
+        FilterForWindow = FindCall<WindowFilter>(user, "ChangeWindowMessageFilterEx");
+        FilterForProcess = FindCall<ProcessFilter>(user, "ChangeWindowMessageFilter");
         FiltersLookedUp = true;
     }
     if (FilterForWindow)
@@ -104,7 +99,7 @@ bool FindNativeSystemFolder(char *system, char *native)
 {
     BOOL wow64 = FALSE;
     const auto underWow64 =
-        Find<BOOL(WINAPI *)(HANDLE, BOOL *)>(GetModuleHandleA("kernel32.dll"), "IsWow64Process");
+        FindCall<BOOL(WINAPI *)(HANDLE, BOOL *)>(GetModuleHandleA("kernel32.dll"), "IsWow64Process");
     if (!underWow64 || !underWow64(GetCurrentProcess(), &wow64) || !wow64)
         return false;
     const UINT systemLength = GetSystemDirectoryA(system, MAX_PATH);

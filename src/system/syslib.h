@@ -16,6 +16,14 @@ void RestrictLibrarySearch();
 // there first; null when missing.
 HMODULE LoadSystemLibrary(const char *name);
 
+// A call of a library by name, as the type it is called as; null where the library or the call
+// is missing.
+template <typename Call> Call FindCall(HMODULE library, const char *name)
+{
+    return library ? reinterpret_cast<Call>(reinterpret_cast<void *>(GetProcAddress(library, name)))
+                   : nullptr;
+}
+
 // The common controls of System32, loaded at run time rather than imported, so that the loader
 // never resolves them in the program's folder; initialised and with the calls below found.
 // False when the library or one of its calls is missing.
