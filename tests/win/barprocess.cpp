@@ -22,12 +22,17 @@ std::string KorimbelPath()
 
 BarProcess StartKorimbel(const std::string &currentDirectory, const std::string &program)
 {
+    return StartKorimbel(Wide(currentDirectory), Wide(program));
+}
+
+BarProcess StartKorimbel(const std::wstring &currentDirectory, const std::wstring &program)
+{
     BarProcess p;
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi;
-    std::string command = "\"" + program + "\"";
-    if (CreateProcessA(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring command = L"\"" + program + L"\"";
+    if (CreateProcessW(program.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
                        currentDirectory.c_str(), &si, &pi)) {
         CloseHandle(pi.hThread);
         p.handle = pi.hProcess;

@@ -28,6 +28,7 @@ constexpr const char *kKorimbelDllOverrides =
 // double-click does; handle null when it could not start.
 BarProcess StartKorimbel(const std::string &currentDirectory,
                          const std::string &program = KorimbelPath());
+BarProcess StartKorimbel(const std::wstring &currentDirectory, const std::wstring &program);
 
 // Ends a bar a test left running, and the debugger a crash of it may have started, so that
 // neither holds up a later test.

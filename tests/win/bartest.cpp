@@ -1,5 +1,6 @@
 #include "bartest.h"
 
+#include <sddl.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -58,6 +59,21 @@ bool KeyExists(const char *path)
 void DeleteKeyTree(const char *path)
 {
     SHDeleteKeyA(HKEY_CURRENT_USER, path);
+}
+
+bool MakeKeyReadOnly(HKEY hive, const char *path, bool readOnly)
+{
+    HKEY key;
+    PSECURITY_DESCRIPTOR access = nullptr;
+    const bool made = RegOpenKeyExA(hive, path, 0, WRITE_DAC, &key) == ERROR_SUCCESS;
+    const bool set = made &&
+                     ConvertStringSecurityDescriptorToSecurityDescriptorA(
+                         readOnly ? "D:(A;;KR;;;WD)" : "D:(A;;KA;;;WD)", 1, &access, nullptr) &&
+                     RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access) == ERROR_SUCCESS;
+    LocalFree(access);
+    if (made)
+        RegCloseKey(key);
+    return set;
 }
 
 void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size)

@@ -21,6 +21,8 @@ int StoredDword(const char *name);          // under the bar's root key; -999 wh
 std::string StoredString(const char *name); // under the bar's root key
 bool KeyExists(const char *path);
 void DeleteKeyTree(const char *path);
+// Makes the key (path under the hive key) readable only, for everyone, or open to all again.
+bool MakeKeyReadOnly(HKEY hive, const char *path, bool readOnly);
 void StoreRaw(const char *path, const char *name, DWORD type, const void *data, DWORD size);
 void StoreDword(const char *name, DWORD value); // under the bar's root key
 void StoreString(const char *name, const char *text);

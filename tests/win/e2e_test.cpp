@@ -714,27 +714,17 @@ TEST_F(EndToEnd, AStartFromTheSystemFolderNamesTheProgramWhereItLies)
 // short form, which the ANSI calls open; the program started by its long UTF-16 name.
 TEST_F(EndToEnd, AProgramFolderOutsideTheCodePageIsNamedByItsShortForm)
 {
-    wchar_t test[MAX_PATH], program[MAX_PATH], shortName[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, TestFolder().c_str(), -1, test, MAX_PATH);
-    const std::wstring folder = std::wstring(test) + L"\\Bar \x0151";
+    const std::wstring folder = Wide(TestFolder()) + L"\\Bar \x0151";
+    wchar_t shortName[MAX_PATH];
     CreateDirectoryW(folder.c_str(), nullptr);
-    MultiByteToWideChar(CP_ACP, 0, KorimbelPath().c_str(), -1, program, MAX_PATH);
-    ASSERT_TRUE(CopyFileW(program, (folder + L"\\korimbel.exe").c_str(), FALSE));
-    STARTUPINFOW si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    ASSERT_TRUE(CreateProcessW((folder + L"\\korimbel.exe").c_str(), nullptr, nullptr, nullptr,
-                               FALSE, 0, nullptr, test, &si, &pi));
-    CloseHandle(pi.hThread);
-    bar.handle = pi.hProcess;
+    ASSERT_TRUE(CopyFileW(Wide(KorimbelPath()).c_str(), (folder + L"\\korimbel.exe").c_str(), FALSE));
+    bar = StartKorimbel(Wide(TestFolder()), folder + L"\\korimbel.exe");
     const HWND window = WaitForBar();
     ASSERT_NE(window, nullptr);
     Pump(300);
     GetShortPathNameW(folder.c_str(), shortName, MAX_PATH);
-    char expected[MAX_PATH];
-    WideCharToMultiByte(CP_ACP, 0, shortName, -1, expected, MAX_PATH, nullptr, nullptr);
-    EXPECT_EQ(StoredString("curpath"), LowerAscii(expected) + '\0');
-    EXPECT_EQ(std::string(expected).find('?'), std::string::npos) << expected;
+    EXPECT_EQ(StoredString("curpath"), LowerAscii(Narrow(shortName)) + '\0');
+    EXPECT_EQ(Narrow(shortName).find('?'), std::string::npos) << Narrow(shortName);
     QuitBar(window);
 }
 

@@ -409,24 +409,9 @@ TEST_F(BarFile, AWriteRefusedPartWayLeavesTheBarAsItWas)
     StoreRecord(kFileKey, 3, "c:\\other.exe");
     StoreRecord(kTitleKey, 3, "other");
     const Contents before = BarContents();
-    SECURITY_DESCRIPTOR readOnly;
-    InitializeSecurityDescriptor(&readOnly, SECURITY_DESCRIPTOR_REVISION);
-    BYTE aclBytes[128], sidBytes[SECURITY_MAX_SID_SIZE];
-    PACL acl = reinterpret_cast<PACL>(aclBytes);
-    DWORD sidSize = sizeof sidBytes;
-    CreateWellKnownSid(WinWorldSid, nullptr, sidBytes, &sidSize);
-    InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
-    AddAccessAllowedAce(acl, ACL_REVISION, KEY_READ, sidBytes);
-    HKEY title;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kTitleKey, 0, WRITE_DAC, &title), ERROR_SUCCESS);
-    for (PACL dacl : {acl, PACL(nullptr)}) {
-        SetSecurityDescriptorDacl(&readOnly, TRUE, dacl, FALSE);
-        RegSetKeySecurity(title, DACL_SECURITY_INFORMATION, &readOnly);
-        if (dacl) {
-            EXPECT_EQ(ImportBar(widePath.c_str()), kBarFileRefused);
-        }
-    }
-    RegCloseKey(title);
+    ASSERT_TRUE(MakeKeyReadOnly(HKEY_CURRENT_USER, kTitleKey, true));
+    EXPECT_EQ(ImportBar(widePath.c_str()), kBarFileRefused);
+    ASSERT_TRUE(MakeKeyReadOnly(HKEY_CURRENT_USER, kTitleKey, false));
     EXPECT_EQ(BarContents(), before);
     EXPECT_TRUE(NothingLeftAside());
 }

@@ -2,8 +2,6 @@
 // user does and driven through their controls.
 #include <windows.h>
 
-#include <sddl.h>
-
 #include <gtest/gtest.h>
 
 #include "barfixture.h"
@@ -238,20 +236,12 @@ TEST_F(Settings, WithoutRightsToTheMachineTheUsersRunKeyTakesTheEntry)
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
     // Off deletes the user's entry and reports that the machine's one remains where this user may
     // only read its Run key (here of a machine of the test's own).
-    HKEY machine, run;
+    HKEY machine;
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\KorimbelMachine", &machine),
               ERROR_SUCCESS);
     EXPECT_TRUE(ApplyAutostart(machine, true, ::Settings.curpath));
     ApplyAutostart(unwritable, true, ::Settings.curpath);
-    PSECURITY_DESCRIPTOR readOnly;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;KR;;;WD)", 1, &readOnly,
-                                                                     nullptr));
-    ASSERT_EQ(RegOpenKeyExA(machine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
-                            WRITE_DAC, &run),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetKeySecurity(run, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
-    RegCloseKey(run);
-    LocalFree(readOnly);
+    ASSERT_TRUE(MakeKeyReadOnly(machine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", true));
     EXPECT_TRUE(ApplyAutostart(machine, false, ::Settings.curpath));
     EXPECT_EQ(RunValue(machine), std::string(::Settings.curpath) + "\\korimbel.exe");
     EXPECT_EQ(RunValue(HKEY_CURRENT_USER), "<absent>");
